@@ -1,0 +1,86 @@
+#include "driver/params.h"
+
+#include <array>
+#include <string_view>
+
+#include "driver/console.h"
+#include "monster/ascii.h"
+#include "monster/to_int.h"
+
+namespace veldarin {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> usageLines{
+    "Usage: VELDARIN [infile][outfile][/f#][/t#]",
+    "Generates summary D&D monster statistics.",
+    "  infile  - text file with full description (default: \"monster.txt\")",
+    "             Format is: top line, group name (if any); 1st line, name;",
+    "               2nd line, type; 3rd line, hit dice; etc.",
+    "  outfile - text file with summary result   (default: \"summary.txt\")",
+    "  /f#     - printing format, codes:",
+    "              1=abbreviated, 2=full desc., 3=spreadsheet form, 4=1&3",
+    "  /t#     - add template to each monster, codes:",
+    "              1=celestial, 2=fiendish",
+};
+
+}  // namespace
+
+void printUsage() {
+  for (const std::string_view line : usageLines) printLine(line);
+}
+
+bool Params::parseParams(int argc, const char* const* argv) {
+  inFile = "monster.txt";
+  outFile = "summary.txt";
+  templateCode = TEMPLATE_NONE;
+  pauseAtEnd = 0;
+  formatCode = FORMAT_ABBREVIATED;
+
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument.starts_with('-') || argument.starts_with('/')) {
+      if (argument.size() < 2) continue;
+      const std::string_view value = argument.substr(2);
+      switch (toLowerAscii(argument[1])) {
+        case '?':
+        case 'h':
+          printUsage();
+          return false;
+        case 'f':
+          formatCode = toInt(value);
+          break;
+        case 't':
+          templateCode = toInt(value);
+          break;
+        case 'q':
+          pauseAtEnd = 1;
+          break;
+        default:
+          break;
+      }
+    } else if (i == 1) {
+      inFile = argument;
+    } else if (i == 2) {
+      outFile = argument;
+    } else {
+      printUsage();
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Params::paramsErrorCheck() const {
+  if (formatCode < FORMAT_ABBREVIATED || formatCode > FORMAT_ABBREVIATED_AND_SPREADSHEET) {
+    printLine("paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.");
+    return false;
+  }
+  if (templateCode < TEMPLATE_NONE || templateCode > TEMPLATE_FIENDISH) {
+    printLine("paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace veldarin

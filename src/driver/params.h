@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "output/format_codes.h"
+#include "templates/template_codes.h"
+
+namespace veldarin {
+
+// The settings of one run, all from the command line.
+struct Params {
+  // Fills every field from the arguments. False when the usage text was printed instead (a
+  // "?" or "h" switch, or a third plain argument); the run then stops.
+  bool parseParams(int argc, const char* const* argv);
+
+  // True when both codes are in range; otherwise prints one message and returns false.
+  bool paramsErrorCheck() const;
+
+  std::string inFile;
+  std::string outFile;
+  int formatCode = FORMAT_ABBREVIATED;
+  int templateCode = TEMPLATE_NONE;
+  int pauseAtEnd = 0;
+};
+
+void printUsage();
+
+}  // namespace veldarin

@@ -1,0 +1,97 @@
+#include "driver/params.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace veldarin {
+namespace {
+
+struct Parsed {
+  explicit Parsed(std::vector<const char*> args) {
+    args.insert(args.begin(), "veldarin");
+    ::testing::internal::CaptureStdout();
+    ok = params.parseParams(static_cast<int>(args.size()), args.data());
+    valid = ok && params.paramsErrorCheck();
+    output = ::testing::internal::GetCapturedStdout();
+  }
+  Params params;
+  bool ok;
+  bool valid;
+  std::string output;
+};
+
+TEST(ParseParamsTest, SwitchesAndPositions) {
+  const struct {
+    std::vector<const char*> args;
+    const char* inFile;
+    const char* outFile;
+    int format, templateCode, pause;
+  } cases[] = {
+      {{}, "monster.txt", "summary.txt", 1, 0, 0},
+      {{"/F3"}, "monster.txt", "summary.txt", 3, 0, 0},
+      {{"-f3"}, "monster.txt", "summary.txt", 3, 0, 0},
+      {{"/f2abc", "/T1"}, "monster.txt", "summary.txt", 2, 1, 0},
+      {{"-t1", "/q"}, "monster.txt", "summary.txt", 1, 1, 1},
+      {{"/Qxyz"}, "monster.txt", "summary.txt", 1, 0, 1},
+      {{"/f", "/t"}, "monster.txt", "summary.txt", 0, 0, 0},
+      {{"/fx", "/tx"}, "monster.txt", "summary.txt", 0, 0, 0},
+      {{"/f 2", "/t+2"}, "monster.txt", "summary.txt", 2, 2, 0},
+      {{"/f4294967297"}, "monster.txt", "summary.txt", INT_MAX, 0, 0},
+      {{"/f-4294967297"}, "monster.txt", "summary.txt", INT_MIN, 0, 0},
+      {{"/f2", "/f3"}, "monster.txt", "summary.txt", 3, 0, 0},
+      {{"/x", "/z9", "/", "-"}, "monster.txt", "summary.txt", 1, 0, 0},
+      {{"in.txt", "out.txt"}, "in.txt", "out.txt", 1, 0, 0},
+      {{"/f2", "in.txt"}, "monster.txt", "in.txt", 2, 0, 0},
+      {{"-foo.txt"}, "monster.txt", "summary.txt", 0, 0, 0},
+      {{""}, "", "summary.txt", 1, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const Parsed parsed(c.args);
+    const std::string label = c.args.empty() ? "(none)" : c.args[0];
+    EXPECT_TRUE(parsed.ok) << label;
+    EXPECT_EQ(parsed.params.inFile, c.inFile) << label;
+    EXPECT_EQ(parsed.params.outFile, c.outFile) << label;
+    EXPECT_EQ(parsed.params.formatCode, c.format) << label;
+    EXPECT_EQ(parsed.params.templateCode, c.templateCode) << label;
+    EXPECT_EQ(parsed.params.pauseAtEnd, c.pause) << label;
+  }
+}
+
+TEST(ParseParamsTest, UsageStopsTheParse) {
+  for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+           {"/?"}, {"-h"}, {"/H"}, {"a", "b", "c"}, {"/?", "/q"}}) {
+    const Parsed parsed(args);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_TRUE(parsed.output.starts_with("Usage: VELDARIN [infile][outfile][/f#][/t#]\n"));
+    EXPECT_EQ(parsed.params.pauseAtEnd, 0);
+  }
+  EXPECT_EQ(Parsed({"/q", "/?"}).params.pauseAtEnd, 1);
+}
+
+TEST(ParamsErrorCheckTest, RangeMessages) {
+  const char* const formatMessage =
+      "paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n";
+  const char* const templateMessage =
+      "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.\n";
+  const struct {
+    std::vector<const char*> args;
+    bool valid;
+    const char* output;
+  } cases[] = {
+      {{"/f0"}, false, formatMessage},   {{"/f5"}, false, formatMessage},
+      {{"/f-1"}, false, formatMessage},  {{"/f9", "/t9"}, false, formatMessage},
+      {{"/t3"}, false, templateMessage}, {{"/t-1"}, false, templateMessage},
+      {{"/f4", "/t2"}, true, ""},        {{"/f1", "/t0"}, true, ""},
+  };
+  for (const auto& c : cases) {
+    const Parsed parsed(c.args);
+    EXPECT_EQ(parsed.valid, c.valid) << c.args[0];
+    EXPECT_EQ(parsed.output, c.output) << c.args[0];
+  }
+}
+
+}  // namespace
+}  // namespace veldarin

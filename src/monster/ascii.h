@@ -1,0 +1,23 @@
+#pragma once
+
+namespace veldarin {
+
+// Byte classes and case changes that touch only the ASCII letters, whatever the locale.
+
+inline bool isSpaceChar(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+inline bool isDigitChar(char c) {
+  return c >= '0' && c <= '9';
+}
+
+inline char toLowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline char toUpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace veldarin

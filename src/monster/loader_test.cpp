@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "monster/monster.h"
+#include "support/scratch_dir.h"
+
+namespace veldarin {
+namespace {
+
+using veldarin::testing::ScratchDir;
+
+// Loads the text as a file and keeps what the loader printed.
+struct Load {
+  explicit Load(const std::string& content) {
+    const std::string path = dir.write("monster.txt", content);
+    ::testing::internal::CaptureStdout();
+    ok = group.loadFromFile(path);
+    output = ::testing::internal::GetCapturedStdout();
+  }
+  const std::string& text(int monster, FieldId id) const {
+    return group.monsters[monster].field(id);
+  }
+
+  ScratchDir dir;
+  MonsterGroup group;
+  bool ok = false;
+  std::string output;
+};
+
+const char* const TWO_ELEMENTALS =
+    "Elemental\n"
+    "\tSmall\tMedium\n"
+    "\tSmall Elemental\tMedium Elemental\n"
+    "Hit Dice:\t2d8 (9 hp)\t4d8 (18 hp)\n"
+    "Attacks:\tSlam +3 melee\tSlam +5 melee\n"
+    "Damage:\tSlam 1d6\tSlam 1d8+1\n"
+    "Challenge Rating:\t1/2\t3\n";
+
+TEST(LoaderTest, TableLayoutNamesTypesAndRows) {
+  const Load load(TWO_ELEMENTALS);
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.output, "");
+  EXPECT_EQ(load.group.count, 2);
+  EXPECT_EQ(load.text(0, FIELD_NAME), "Elemental, Small");
+  EXPECT_EQ(load.text(1, FIELD_NAME), "Elemental, Medium");
+  EXPECT_EQ(load.text(0, FIELD_TYPE), "Small Elemental");
+  EXPECT_EQ(load.text(1, FIELD_HIT_DICE), "4d8 (18 hp)");
+  EXPECT_EQ(load.text(0, FIELD_HIT_POINTS), "___");
+  EXPECT_EQ(load.text(1, FIELD_ABBR_ATTACKS), "slam +5 (1d8+1)");
+  EXPECT_EQ(load.group.monsters[0].cr, -1);
+  EXPECT_EQ(load.group.monsters[1].hitDice, 4);
+}
+
+TEST(LoaderTest, TableLayoutLineRules) {
+  const struct {
+    const char* name;
+    std::string content;
+    int monster;
+    FieldId id;
+    const char* expected;
+  } cases[] = {
+      {"no group name", "\n\tA\tB\n\tT1\tT2\n", 1, FIELD_NAME, "B"},
+      {"empty name column", "G\n\t\t\n\tT1\tT2\n", 0, FIELD_NAME, "G, "},
+      {"optional short line", "G\n\tA\tB\n\n\tT1\tT2\n", 1, FIELD_TYPE, "T2"},
+      {"two short lines", "G\n\tA\tB\n\n\n\tT1\tT2\nFeats\tx\ty\n", 0, FIELD_TYPE, ""},
+      {"type line after two blanks is a row", "G\n\tA\tB\n\n\n\tT1\tT2\nFeats\tx\ty\n", 0,
+       FIELD_FEATS, "x"},
+      {"run of tabs", "G\n\tA\tB\n\tT1\tT2\nFeats\tAlertness\t\tDodge\n", 1, FIELD_FEATS, "Dodge"},
+      {"short row", "G\n\tA\tB\n\tT1\tT2\nFeats\tAlertness\n", 1, FIELD_FEATS, ""},
+      {"continuation", "G\n\tA\tB\n\tT1\tT2\nFeats:\tAlertness,\tDodge,\n\tTrack\tToughness\n", 1,
+       FIELD_FEATS, "Dodge, Toughness"},
+      {"blank line marks the row", "G\n\tA\tB\n\tT1\tT2\nFeats:\tx\ty\n\n\tz\tw\n", 0, FIELD_FEATS,
+       "x ..."},
+      {"wrong width marks the row", "G\n\tA\tB\n\tT1\tT2\nFeats:\tx\ty\nmore\n", 1, FIELD_FEATS,
+       "y ..."},
+      {"unlabelled lines before any row", "G\n\tA\tB\n\tT1\tT2\n\tz\tw\nFeats\tx\ty\n", 0,
+       FIELD_FEATS, "x"},
+      {"later Name row", "G\n\tA\tB\n\tT1\tT2\nName\tthe First\tthe Second\n", 0, FIELD_NAME,
+       "G, A the First"},
+      {"later Name row after empty column", "G\n\t\t\n\tT1\tT2\nName\tX\tY\n", 0, FIELD_NAME,
+       "G, X"},
+      {"cut at tilde", "G\n\tA\tB\n\tT1\tT2\nAttacks\tGore +5 melee ~ 2 gores\t~x\n", 0,
+       FIELD_ATTACKS, "Gore +5 melee"},
+      {"field starting with tilde", "G\n\tA\tB\n\tT1\tT2\nAttacks\tx\t~x\n", 1, FIELD_ATTACKS, ""},
+      {"only one space before tilde", "G\n\tA\tB\n\tT1\tT2\nFeats\tx  ~y\tz\n", 0, FIELD_FEATS,
+       "x "},
+      {"hit points", "G\n\tA\tB\n\tT1\tT2\nHit Points\t22\t9 \n", 0, FIELD_HIT_POINTS, "22 ___"},
+      {"hit points ending in space", "G\n\tA\tB\n\tT1\tT2\nHit Points\t22\t9 \n", 1,
+       FIELD_HIT_POINTS, "9 ___"},
+      {"trailing tab widens the table", "G\n\tA\tB\t\n\tT1\tT2\n", 2, FIELD_NAME, "G, "},
+      {"CRLF line ends", "G\r\n\tA\tB\r\n\tT1\tT2\r\nFeats\tx\ty\r\n", 1, FIELD_FEATS, "y"},
+      {"inner carriage return stays", "G\n\tA\tB\n\tT1\tT2\nFeats\tx\ry\tz\n", 0, FIELD_FEATS,
+       "x\ry"},
+      {"no trailing newline", "G\n\tA\tB\n\tT1\tT2\nFeats\tx\ty", 1, FIELD_FEATS, "y"},
+  };
+  for (const auto& c : cases) {
+    const Load load(c.content);
+    EXPECT_TRUE(load.ok) << c.name;
+    EXPECT_EQ(load.text(c.monster, c.id), c.expected) << c.name;
+  }
+}
+
+TEST(LoaderTest, SingleBlockLayout) {
+  const struct {
+    const char* name;
+    std::string rows;
+    FieldId id;
+    const char* expected;
+  } cases[] = {
+      {"value after colon", "AC: 15 (+1 size)\n", FIELD_AC, "15 (+1 size)"},
+      {"colon without space", "AC:15\n", FIELD_AC, "5"},
+      {"continuation appended whole", "Feats: Alertness\nDodge: yes\n", FIELD_FEATS,
+       "Alertness Dodge: yes"},
+      {"blank line adds one space", "Feats: Alertness\n\n\n", FIELD_FEATS, "Alertness "},
+      {"same label twice", "Feats: Alertness\nFeats: Dodge\n", FIELD_FEATS,
+       "Alertness Feats: Dodge"},
+      {"colon last", "Feats:\n", FIELD_FEATS, ""},
+      {"colon next to last", "Feats:x\n", FIELD_FEATS, ""},
+      {"no colon", "Speed 30 ft.\n", FIELD_SPEED, "30 ft."},
+      {"no colon, spaces", "Speed    30 ft.\n", FIELD_SPEED, "30 ft."},
+      {"label alone", "Speed\n", FIELD_SPEED, ""},
+      {"leading spaces prevent a label", "Feats: a\n  Speed: 30\n", FIELD_FEATS, "a   Speed: 30"},
+  };
+  for (const auto& c : cases) {
+    const Load load("Grey Lurker\nMedium Beast\n" + c.rows);
+    ASSERT_TRUE(load.ok) << c.name;
+    EXPECT_EQ(load.group.count, 1);
+    EXPECT_EQ(load.text(0, FIELD_NAME), "Grey Lurker") << c.name;
+    EXPECT_EQ(load.text(0, FIELD_TYPE), "Medium Beast") << c.name;
+    EXPECT_EQ(load.text(0, c.id), c.expected) << c.name;
+  }
+}
+
+TEST(LoaderTest, SingleBlockShortLineBeforeType) {
+  const Load load("Grey Lurker\n\nMedium Beast\nSpeed: 40 ft.\n");
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.text(0, FIELD_TYPE), "Medium Beast");
+  EXPECT_EQ(load.group.monsters[0].speed, 40);
+}
+
+TEST(LoaderTest, FailuresAndTheirMessages) {
+  const struct {
+    const char* name;
+    std::string content;
+    const char* output;
+  } cases[] = {
+      {"empty file", "", "loadFromFile(): found no data.\n"},
+      {"one blank line", "\n", ""},
+      {"ends before the name line", "Group\tx\n", ""},
+      {"ends before the type line", "Group\n\tA\tB\n", ""},
+      {"ends after the short line", "Group\n\tA\tB\n\n", ""},
+      {"single block without type", "Grey Lurker\n", ""},
+  };
+  for (const auto& c : cases) {
+    const Load load(c.content);
+    EXPECT_FALSE(load.ok) << c.name;
+    EXPECT_EQ(load.output, c.output) << c.name;
+  }
+}
+
+TEST(LoaderTest, UnopenablePaths) {
+  ScratchDir dir;
+  for (const std::string& path : {dir.file("missing.txt"), dir.path().string(), std::string()}) {
+    MonsterGroup group;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(group.loadFromFile(path)) << path;
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "loadFromFile(): unable to open file.\n")
+        << path;
+  }
+}
+
+TEST(LoaderTest, MoreThanEightColumnsReadsTheFirstEight) {
+  std::string content = "G\n";
+  for (const char* row : {"", "Feats"}) {
+    content += row;
+    for (int i = 1; i <= 10; ++i) content += "\tM" + std::to_string(i);
+    content += "\n";
+    if (*row == '\0') content += "\tT\tT\tT\tT\tT\tT\tT\tT\tT\tT\n";
+  }
+  content += "\tc1\tc2\tc3\tc4\tc5\tc6\tc7\tc8\tc9\tc10\n";
+  const Load load(content);
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.output, "loadFromFile(): more than 8 monsters; only the first 8 are read.\n");
+  EXPECT_EQ(load.group.count, MAX_MONSTERS);
+  EXPECT_EQ(load.text(7, FIELD_NAME), "G, M8");
+  EXPECT_EQ(load.text(7, FIELD_FEATS), "M8 c8");
+}
+
+TEST(LoaderTest, LongLinesAreReadWhole) {
+  const std::string longValue(100'000, 'x');
+  const Load table("G\n\tA\tB\n\tT1\tT2\nFeats\t" + longValue + "\ty\nSkills\ts\tt\n");
+  ASSERT_TRUE(table.ok);
+  EXPECT_EQ(table.text(0, FIELD_FEATS), longValue);
+  EXPECT_EQ(table.text(1, FIELD_FEATS), "y");
+  EXPECT_EQ(table.text(1, FIELD_SKILLS), "t");
+
+  const Load block("Lurker\nBeast\nFeats: " + longValue + "\r\nSkills: s\n");
+  ASSERT_TRUE(block.ok);
+  EXPECT_EQ(block.text(0, FIELD_FEATS), longValue);
+  EXPECT_EQ(block.text(0, FIELD_SKILLS), "s");
+}
+
+TEST(CutFieldAtTildeTest, CutsBeforeFirstTilde) {
+  const struct {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {"Gore +5 melee ~ more", "Gore +5 melee"},
+      {"~x", ""},
+      {"a  ~b", "a "},
+      {"a~b~c", "a"},
+      {"plain", "plain"},
+      {"", ""},
+      {" ~", ""},
+  };
+  for (const auto& c : cases) {
+    Monster monster;
+    monster.field(FIELD_SKILLS) = c.before;
+    monster.cutFieldAtTilde(FIELD_SKILLS);
+    EXPECT_EQ(monster.field(FIELD_SKILLS), c.after) << c.before;
+  }
+}
+
+TEST(ColumnIndexTest, SingleBlockUsesTheWholeLine) {
+  EXPECT_EQ(MonsterGroup::columnIndex(1, 0), 0u);
+  EXPECT_EQ(MonsterGroup::columnIndex(2, 0), 1u);
+  EXPECT_EQ(MonsterGroup::columnIndex(9, 7), 8u);
+}
+
+}  // namespace
+}  // namespace veldarin

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "monster/fields.h"
+
+namespace veldarin {
+
+inline constexpr int MAX_MONSTERS = 8;
+inline constexpr int MAX_ATTACK_ITEMS = 16;
+
+using AttackItems = std::array<std::string, MAX_ATTACK_ITEMS>;
+
+// One creature: its 23 texts, reached only through field(id), and the ten integers derived
+// from them by extractNumbers.
+class Monster {
+ public:
+  // The text of a catalogue field. An id outside the catalogue aborts the program rather
+  // than reach memory outside the record.
+  std::string& field(FieldId id);
+  const std::string& field(FieldId id) const;
+
+  // Empties every text and zeroes every integer.
+  void clear();
+
+  // Appends text to a field. A non-empty field first gets the separator, or with no
+  // separator (nullptr) a single space unless it already ends in one.
+  void appendToField(FieldId id, std::string_view text, const char* separator = nullptr);
+
+  // Cuts the field before its first "~", together with one space directly before it.
+  void cutFieldAtTilde(FieldId id);
+
+  // Sets the ten integers from the texts.
+  void extractNumbers();
+
+  // Rebuilds FIELD_ABBR_ATTACKS from FIELD_ATTACKS and FIELD_DAMAGE.
+  void summarizeAttacks();
+  // Lowers the text, splits it at "," and ";" into at most 16 items and strips each item's
+  // leading spaces and "or" words. Assigns the first `count` items.
+  static void splitAttackItems(std::string text, AttackItems& items, int& count);
+
+  // Shortens fields in place for the abbreviated stat line.
+  void abbreviateFields();
+  void cutFieldAtParen(FieldId id);
+  void clearFieldIfDash(FieldId id);
+
+  // abbreviateFields, then lowers and shortens the texts of a spreadsheet row's last column.
+  void abbreviateForSpreadsheet();
+  void lowerCaseField(FieldId id);
+
+  // Turns the monster into its celestial (1) or fiendish (2) variant; other codes do nothing.
+  void applyTemplate(int templateCode);
+  static void templateBands(int hitDice, int& resistance, int& reductionGrade, int& crIncrease);
+
+  // Per-monster writers of the summary file. The abbreviated and spreadsheet writers shorten
+  // the fields in place first.
+  void printAbbreviated(std::ostream& file);
+  void printFull(std::ostream& file) const;
+  void printSpreadsheet(std::ostream& file);
+
+  int cr = 0;
+  int hitDice = 0;
+  int initiative = 0;
+  int speed = 0;
+  int armorClass = 0;
+  int fortSave = 0;
+  int refSave = 0;
+  int willSave = 0;
+  int listen = 0;
+  int spot = 0;
+
+ private:
+  std::array<std::string, FIELD_COUNT> texts_;
+};
+
+// The creatures of one input table; the first `count` records are in use.
+class MonsterGroup {
+ public:
+  // Sets count to 0 and clears all eight records.
+  void clear();
+
+  // Reads a stat table into the group and prepares every monster. Prints its own message
+  // where it has one and returns false when the table could not be read whole.
+  bool loadFromFile(const std::string& path);
+
+  // Column of monster i in a table whose widest line has `widest` fields.
+  static std::size_t columnIndex(std::size_t widest, int i);
+
+  void applyTemplate(int templateCode);
+
+  // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
+  // written whole.
+  bool printToFile(std::string fileName, int formatCode);
+
+  int count = 0;
+  std::array<Monster, MAX_MONSTERS> monsters;
+};
+
+}  // namespace veldarin

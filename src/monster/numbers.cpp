@@ -1,0 +1,139 @@
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
+#include "monster/ascii.h"
+#include "monster/monster.h"
+#include "monster/to_int.h"
+
+namespace veldarin {
+
+namespace {
+
+// Challenge-rating code for the denominator read after the "/".
+int fractionCode(int denominator) {
+  switch (denominator) {
+    case 2:
+      return -1;
+    case 3:
+      return -2;
+    case 4:
+      return -3;
+    case 5:
+    case 6:
+      return -4;
+    case 7:
+    case 8:
+    case 9:
+      return -5;
+    case 10:
+    case 11:
+    case 12:
+      return -6;
+    default:
+      return 0;
+  }
+}
+
+int challengeRating(std::string_view text) {
+  const std::size_t slash = text.find('/');
+  if (slash == std::string_view::npos) return toInt(text);
+  return fractionCode(toInt(text, slash + 1));
+}
+
+// toInt of a keyword's number, or the fallback when the keyword is absent.
+int afterKeyword(std::string_view text, std::string_view keyword, int fallback) {
+  const std::size_t at = text.find(keyword);
+  if (at == std::string_view::npos) return fallback;
+  return toInt(text, at + keyword.size());
+}
+
+// Yields toInt(text, i) for i = 0, 1, 2, ... in order, in time linear in the text overall.
+// Reading afresh at every position would be quadratic on long runs of spaces or digits, so the
+// cursors below only ever move forward: the number read at i starts at the first non-space at
+// or after i, and a digit run's value is fixed by its first non-zero digit and its end.
+class ForwardNumberReader {
+ public:
+  explicit ForwardNumberReader(std::string_view text) : text_(text) {}
+
+  int valueAt(std::size_t i) {
+    if (nonSpace_ < i) nonSpace_ = i;
+    while (nonSpace_ < text_.size() && isSpaceChar(text_[nonSpace_])) ++nonSpace_;
+    std::size_t digits = nonSpace_;
+    bool negative = false;
+    if (digits < text_.size() && (text_[digits] == '+' || text_[digits] == '-')) {
+      negative = text_[digits] == '-';
+      ++digits;
+    }
+    if (!haveRun_ || runEnd_ < digits) {
+      haveRun_ = true;
+      runEnd_ = digits;
+      while (runEnd_ < text_.size() && isDigitChar(text_[runEnd_])) ++runEnd_;
+    }
+    if (firstNonZero_ < digits) firstNonZero_ = digits;
+    while (firstNonZero_ < runEnd_ && text_[firstNonZero_] == '0') ++firstNonZero_;
+
+    constexpr std::size_t MAX_SIGNIFICANT = 10;  // more digits than this exceed 32 bits
+    if (runEnd_ - firstNonZero_ > MAX_SIGNIFICANT) {
+      return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    std::int64_t magnitude = 0;
+    for (std::size_t k = firstNonZero_; k < runEnd_; ++k)
+      magnitude = magnitude * 10 + (text_[k] - '0');
+    return toIntFromMagnitude(magnitude, negative);
+  }
+
+ private:
+  static int toIntFromMagnitude(std::int64_t magnitude, bool negative) {
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+  }
+
+  std::string_view text_;
+  std::size_t nonSpace_ = 0;
+  bool haveRun_ = false;
+  std::size_t runEnd_ = 0;
+  std::size_t firstNonZero_ = 0;
+};
+
+// The largest number in the text, except the one that follows "base".
+int highestSpeed(std::string_view text) {
+  int speed = 0;
+  bool skip = false;
+  ForwardNumberReader reader(text);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const int v = reader.valueAt(i);
+    if (v == 0 || text[i] == ' ') {
+      if (text.substr(i).starts_with("base")) skip = true;
+    } else if (skip) {
+      skip = false;
+    } else if (v > speed) {
+      speed = v;
+    }
+  }
+  return speed;
+}
+
+}  // namespace
+
+void Monster::extractNumbers() {
+  hitDice = toInt(field(FIELD_HIT_DICE));
+  initiative = toInt(field(FIELD_INITIATIVE));
+  armorClass = toInt(field(FIELD_AC));
+  cr = challengeRating(field(FIELD_CHALLENGE_RATING));
+  speed = highestSpeed(field(FIELD_SPEED));
+
+  const std::string& saves = field(FIELD_SAVES);
+  fortSave = afterKeyword(saves, "Fort", 0);
+  refSave = afterKeyword(saves, "Ref", 0);
+  willSave = afterKeyword(saves, "Will", 0);
+
+  const int wisdom = afterKeyword(field(FIELD_ABILITIES), "Wis", 0);
+  const int defaultSkill = wisdom / 2 - 5;
+  listen = afterKeyword(field(FIELD_SKILLS), "Listen", defaultSkill);
+  spot = afterKeyword(field(FIELD_SKILLS), "Spot", defaultSkill);
+}
+
+}  // namespace veldarin

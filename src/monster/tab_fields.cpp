@@ -1,0 +1,71 @@
+#include "monster/tab_fields.h"
+
+namespace veldarin {
+
+namespace {
+
+bool isSeparatorAt(std::string_view line, std::size_t i) {
+  return line[i] == '\t' && (i + 1 == line.size() || line[i + 1] != '\t');
+}
+
+std::size_t fieldEnd(std::string_view line, std::size_t start) {
+  std::size_t end = start;
+  while (end < line.size() && line[end] != '\t' && line[end] != '\n') ++end;
+  return end;
+}
+
+}  // namespace
+
+std::optional<std::size_t> findField(std::string_view line, std::size_t n) {
+  std::size_t pos = 0;
+  while (n > 0 && pos < line.size()) {
+    if (isSeparatorAt(line, pos)) --n;
+    ++pos;
+  }
+  if (n > 0 || pos >= line.size()) return std::nullopt;
+  return pos;
+}
+
+std::size_t countFields(std::string_view line) {
+  std::size_t count = 1;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (isSeparatorAt(line, i)) ++count;
+  }
+  return count;
+}
+
+void copyField(std::string_view line, std::size_t n, std::string& out) {
+  const std::optional<std::size_t> start = findField(line, n);
+  if (!start) {
+    out.clear();
+    return;
+  }
+  out.assign(line.substr(*start, fieldEnd(line, *start) - *start));
+}
+
+std::size_t splitFields(std::string_view line, std::size_t maxFields,
+                        std::vector<std::string_view>& out) {
+  out.clear();
+  std::size_t count = 1;
+  std::size_t start = 0;
+  bool collecting = maxFields > 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c != '\t' && c != '\n') continue;
+    if (collecting) {
+      out.push_back(line.substr(start, i - start));
+      collecting = false;
+    }
+    if (isSeparatorAt(line, i)) {
+      ++count;
+      if (count <= maxFields) {
+        start = i + 1;
+        collecting = true;
+      }
+    }
+  }
+  if (collecting) out.push_back(line.substr(start));
+  return count;
+}
+
+}  // namespace veldarin

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace veldarin {
+
+// Reads a decimal integer from `pos` on: white space is skipped, one optional sign taken, then
+// digits up to the first other character. No digits (or pos past the end) give 0; values
+// beyond the signed 32-bit range saturate at its bounds.
+int toInt(std::string_view text, std::size_t pos = 0);
+
+// Adds and doubles with saturation at the signed 32-bit bounds.
+int saturatingAdd(int a, int b);
+
+}  // namespace veldarin

@@ -1,0 +1,57 @@
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "monster/monster.h"
+
+namespace veldarin {
+
+namespace {
+
+// The stat line's entries in the order written, ended by FIELD_NONE.
+constexpr std::array<FieldId, 13> abbrevFieldOrder{
+    FIELD_CHALLENGE_RATING,
+    FIELD_HIT_DICE,
+    FIELD_HIT_POINTS,
+    FIELD_INITIATIVE,
+    FIELD_SPEED,
+    FIELD_AC,
+    FIELD_ABBR_ATTACKS,
+    FIELD_FACE_REACH,
+    FIELD_SPECIAL_ATTACKS,
+    FIELD_SPECIAL_QUALITIES,
+    FIELD_ALIGNMENT,
+    FIELD_SAVES,
+    FIELD_NONE,
+};
+
+}  // namespace
+
+void Monster::printAbbreviated(std::ostream& file) {
+  file << '\n';
+  abbreviateFields();
+
+  file << field(FIELD_NAME) << ": " << field(FIELD_TYPE) << "; ";
+
+  std::string entries;
+  for (const FieldId id : abbrevFieldOrder) {
+    if (id == FIELD_NONE) break;
+    const std::string& text = field(id);
+    if (text.empty()) continue;
+    if (!entries.empty()) entries += "; ";
+    entries.append(fieldTable[fieldIndex(id)].abbreviation).append(" ").append(text);
+  }
+  entries += ".\n";
+  file << entries;
+
+  file << '\t' << field(FIELD_ABILITIES) << ".\n";
+
+  std::string skillsAndFeats = field(FIELD_SKILLS);
+  if (!field(FIELD_FEATS).empty()) {
+    if (!skillsAndFeats.empty()) skillsAndFeats += "; ";
+    skillsAndFeats += field(FIELD_FEATS);
+  }
+  if (!skillsAndFeats.empty()) file << "\tSkills and Feats: " << skillsAndFeats << ".\n";
+}
+
+}  // namespace veldarin

@@ -1,0 +1,21 @@
+#include <ostream>
+
+#include "monster/monster.h"
+
+namespace veldarin {
+
+void Monster::printFull(std::ostream& file) const {
+  file << '\n';
+  for (int i = 0; i < FIELD_COUNT; ++i) {
+    const FieldId id = fieldIdAt(i);
+    const std::string& text = field(id);
+    if (id == FIELD_HIT_POINTS || id == FIELD_ABBR_ATTACKS) continue;
+    if (id == FIELD_NAME || id == FIELD_TYPE) {
+      file << text << '\n';
+    } else {
+      file << fieldTable[i].label << ": " << (text.empty() ? std::string_view("-") : text) << '\n';
+    }
+  }
+}
+
+}  // namespace veldarin

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/scratch_dir.h"
+
+namespace veldarin::testing {
+
+struct ProgramRun {
+  std::string output;  // everything the program wrote to standard output
+  std::string errors;  // standard error, which the program never writes
+  int status = -1;     // exit status, -1 when it did not exit normally
+};
+
+// Runs the built program in `dir` with the arguments and the given standard input.
+ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& args,
+                      const std::string& input = "");
+
+// The banner line the program prints first.
+inline constexpr const char* BANNER = "VELDARIN version 1.10, monster statistics condenser.\n";
+
+}  // namespace veldarin::testing
