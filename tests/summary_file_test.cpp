@@ -190,10 +190,9 @@ TEST(SummaryFileTest, CelestialCaveLizard) {
             "SA Smite evil; SQ Scent, darkvision 60 ft., acid, cold & electricity resistance 5, "
             "SR 4.\n"
             "\tStr 17, Dex 12, Con 15, Int 3, Wis 12, Cha 6.\n");
-  EXPECT_EQ(
-      summarize(table, {"/f3", "/t1"}).file,
-      "Celestial Cave Lizard\t4\t2d8+4\t___\t\t0\t\t0\t0\t0\t0\t0\t1\t1\t\t...; smite evil; "
-      "scent, darkvision 60 ft., acid, cold & electricity resistance 5, SR 4\n");
+  EXPECT_EQ(summarize(table, {"/f3", "/t1"}).file,
+            "Celestial Cave Lizard\t4\t2d8+4\t___\t\t0\t\t0\t0\t0\t0\t0\t1\t1\t\t...; smite evil; "
+            "scent, darkvision 60 ft., acid, cold & electricity resistance 5, SR 4\n");
 }
 
 TEST(SummaryFileTest, WriteFailures) {
