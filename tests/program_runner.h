@@ -18,6 +18,6 @@ ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& arg
                       const std::string& input = "");
 
 // The banner line the program prints first.
-inline constexpr const char* BANNER = "VELDARIN version 1.10, monster statistics condenser.\n";
+inline const std::string BANNER = "VELDARIN version 1.10, monster statistics condenser.\n";
 
 }  // namespace veldarin::testing

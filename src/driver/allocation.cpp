@@ -33,12 +33,13 @@ void* heapBlock(std::size_t size, std::size_t alignment) {
   if (size > SIZE_MAX - alignment - sizeof(BlockHeader)) return nullptr;
   void* raw = std::malloc(size + alignment + sizeof(BlockHeader));
   if (raw == nullptr) return nullptr;
-  auto address = reinterpret_cast<std::uintptr_t>(raw) + sizeof(BlockHeader);
-  address = (address + alignment - 1) / alignment * alignment;
-  auto* header = reinterpret_cast<BlockHeader*>(address) - 1;
+  char* block = static_cast<char*>(raw) + sizeof(BlockHeader);
+  const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(block) % alignment;
+  if (misalignment != 0) block += alignment - misalignment;
+  auto* header = reinterpret_cast<BlockHeader*>(block) - 1;
   header->size = size;
   header->raw = raw;
-  return reinterpret_cast<void*>(address);
+  return block;
 }
 
 // Counts the request before asking the heap, so a failed one shows in the report.

@@ -25,7 +25,7 @@ TEST(AllocationTest, AssortedSizesReturnToTheStart) {
     held.push_back(::operator new[](size + 1));
   }
   EXPECT_EQ(blockCount(), blocks + 12);
-  EXPECT_EQ(byteCount(), bytes + 2 * (1 + 3 + 17 + 100 + 4095 + 65537) + 6);
+  EXPECT_EQ(byteCount(), bytes + std::uint64_t{2} * (1 + 3 + 17 + 100 + 4095 + 65537) + 6);
   for (std::size_t i = 0; i < held.size(); i += 2) {
     ::operator delete(held[i]);
     ::operator delete[](held[i + 1]);

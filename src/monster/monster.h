@@ -94,7 +94,7 @@ class MonsterGroup {
 
   // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
   // written whole.
-  bool printToFile(std::string fileName, int formatCode);
+  bool printToFile(const std::string& fileName, int formatCode);
 
   int count = 0;
   std::array<Monster, MAX_MONSTERS> monsters;

@@ -7,7 +7,7 @@
 
 namespace veldarin {
 
-bool MonsterGroup::printToFile(std::string fileName, int formatCode) {
+bool MonsterGroup::printToFile(const std::string& fileName, int formatCode) {
   // Checked before the open, so a bad code never truncates an existing file.
   if (formatCode < FORMAT_ABBREVIATED || formatCode > FORMAT_ABBREVIATED_AND_SPREADSHEET) {
     printLine("printToFile(): invalid format type.");

@@ -42,7 +42,8 @@ TEST(PrintToFileTest, BadFormatLeavesTheFileAlone) {
     EXPECT_EQ(dir.read("summary.txt"), "keep\tme\n");
   }
   MonsterGroup group = twoMonsters();
-  Write(group, dir.file("new.txt"), 0);
+  const Write write(group, dir.file("new.txt"), 0);
+  EXPECT_FALSE(write.ok);
   EXPECT_FALSE(std::filesystem::exists(dir.file("new.txt")));
 }
 

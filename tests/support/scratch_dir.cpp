@@ -20,7 +20,7 @@ ScratchDir::~ScratchDir() {
 }
 
 std::string ScratchDir::write(const std::string& name, std::string_view content) const {
-  const std::string target = file(name);
+  std::string target = file(name);
   std::ofstream out(target, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
   return target;
