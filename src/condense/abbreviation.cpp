@@ -3,6 +3,7 @@
 #include <string>
 
 #include "monster/monster.h"
+#include "monster/text_cut.h"
 
 namespace veldarin {
 
@@ -34,13 +35,7 @@ void abbreviateFaceReach(std::string& text) {
 
 }  // namespace
 
-void Monster::cutFieldAtParen(FieldId id) {
-  std::string& text = field(id);
-  std::size_t p = text.find('(');
-  if (p == std::string::npos) return;
-  if (p > 0 && text[p - 1] == ' ') --p;
-  text.resize(p);
-}
+void Monster::cutFieldAtParen(FieldId id) { cutBeforeFirst(field(id), '('); }
 
 void Monster::clearFieldIfDash(FieldId id) {
   std::string& text = field(id);

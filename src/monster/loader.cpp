@@ -7,6 +7,7 @@
 #include "monster/line_reader.h"
 #include "monster/monster.h"
 #include "monster/tab_fields.h"
+#include "monster/text_cut.h"
 
 namespace veldarin {
 
@@ -81,13 +82,7 @@ std::size_t MonsterGroup::columnIndex(std::size_t widest, int i) {
   return widest == 1 ? 0 : static_cast<std::size_t>(i) + 1;
 }
 
-void Monster::cutFieldAtTilde(FieldId id) {
-  std::string& text = field(id);
-  std::size_t tilde = text.find('~');
-  if (tilde == std::string::npos) return;
-  if (tilde > 0 && text[tilde - 1] == ' ') --tilde;
-  text.resize(tilde);
-}
+void Monster::cutFieldAtTilde(FieldId id) { cutBeforeFirst(field(id), '~'); }
 
 bool MonsterGroup::loadFromFile(const std::string& path) {
   clear();
