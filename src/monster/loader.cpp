@@ -82,7 +82,59 @@ std::size_t MonsterGroup::columnIndex(std::size_t widest, int i) {
   return widest == 1 ? 0 : static_cast<std::size_t>(i) + 1;
 }
 
-void Monster::cutFieldAtTilde(FieldId id) { cutBeforeFirst(field(id), '~'); }
+void Monster::cutFieldAtTilde(FieldId id) {
+  cutBeforeFirst(field(id), '~');
+}
+
+namespace {
+
+bool readError() {
+  printLine("loadFromFile(): error reading file.");
+  return false;
+}
+
+// The group-name, name and type lines; false when the file ends before them.
+bool readHead(MonsterGroup& group, TableReader& table, bool singleBlock) {
+  if (!singleBlock) {
+    if (!table.nextLine()) return false;
+    const std::string_view groupName = table.line().substr(0, table.line().find_first_of("\t\n"));
+    if (!groupName.empty()) {
+      for (int i = 0; i < group.count; ++i) group.monsters[i].appendToField(FIELD_NAME, groupName);
+    }
+  }
+  if (!table.nextLine()) return false;
+  table.appendColumns(FIELD_NAME, ", ");
+  if (!table.nextLine()) return false;
+  if (table.line().size() < 2 && !table.nextLine()) return false;
+  table.appendColumns(FIELD_TYPE);
+  return true;
+}
+
+// The stat rows and their continuation lines, to the end of the file.
+void readRows(MonsterGroup& group, TableReader& table, std::size_t widest) {
+  const bool singleBlock = widest == 1;
+  FieldId previous = FIELD_NONE;
+  while (table.nextLine()) {
+    const FieldId id = labelOf(table.line());
+    if (id != FIELD_NONE) {
+      if (singleBlock && id != previous) {
+        group.monsters[0].appendToField(id, singleBlockValue(table.cellOf(0), id));
+      } else {
+        table.appendColumns(id);
+      }
+      previous = id;
+    } else if (previous == FIELD_NONE) {
+      continue;
+    } else if (table.fieldCount() == widest) {
+      table.appendColumns(previous);
+    } else {
+      for (int i = 0; i < group.count; ++i) group.monsters[i].appendToField(previous, "...");
+      previous = FIELD_NONE;
+    }
+  }
+}
+
+}  // namespace
 
 bool MonsterGroup::loadFromFile(const std::string& path) {
   clear();
@@ -95,10 +147,7 @@ bool MonsterGroup::loadFromFile(const std::string& path) {
   std::size_t widest = 0;
   std::string line;
   while (reader.readLine(line)) widest = std::max(widest, countFields(line));
-  if (reader.failed()) {
-    printLine("loadFromFile(): error reading file.");
-    return false;
-  }
+  if (reader.failed()) return readError();
   if (widest > static_cast<std::size_t>(MAX_MONSTERS) + 1) {
     printLine("loadFromFile(): more than 8 monsters; only the first 8 are read.");
   }
@@ -108,48 +157,12 @@ bool MonsterGroup::loadFromFile(const std::string& path) {
   }
   const bool singleBlock = widest == 1;
   count = singleBlock ? 1 : static_cast<int>(std::min<std::size_t>(widest - 1, MAX_MONSTERS));
-  if (!reader.rewind()) {
-    printLine("loadFromFile(): error reading file.");
-    return false;
-  }
+  if (!reader.rewind()) return readError();
 
   TableReader table(*this, reader, widest);
-  if (!singleBlock) {
-    if (!table.nextLine()) return false;
-    const std::string_view groupName = table.line().substr(0, table.line().find_first_of("\t\n"));
-    if (!groupName.empty()) {
-      for (int i = 0; i < count; ++i) monsters[i].appendToField(FIELD_NAME, groupName);
-    }
-  }
-  if (!table.nextLine()) return false;
-  table.appendColumns(FIELD_NAME, ", ");
-  if (!table.nextLine()) return false;
-  if (table.line().size() < 2 && !table.nextLine()) return false;
-  table.appendColumns(FIELD_TYPE);
-
-  FieldId previous = FIELD_NONE;
-  while (table.nextLine()) {
-    const FieldId id = labelOf(table.line());
-    if (id != FIELD_NONE) {
-      if (singleBlock && id != previous) {
-        monsters[0].appendToField(id, singleBlockValue(table.cellOf(0), id));
-      } else {
-        table.appendColumns(id);
-      }
-      previous = id;
-    } else if (previous == FIELD_NONE) {
-      continue;
-    } else if (table.fieldCount() == widest) {
-      table.appendColumns(previous);
-    } else {
-      for (int i = 0; i < count; ++i) monsters[i].appendToField(previous, "...");
-      previous = FIELD_NONE;
-    }
-  }
-  if (reader.failed()) {
-    printLine("loadFromFile(): error reading file.");
-    return false;
-  }
+  if (!readHead(*this, table, singleBlock)) return reader.failed() ? readError() : false;
+  readRows(*this, table, widest);
+  if (reader.failed()) return readError();
 
   for (int i = 0; i < count; ++i) prepare(monsters[i]);
   return true;
