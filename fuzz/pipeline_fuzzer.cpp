@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -11,15 +12,30 @@
 
 namespace {
 
+// Memory-backed when the system has it: every input is written once and read many times.
 std::string scratchPath(const char* name) {
-  return "/tmp/veldarin-fuzz-" + std::to_string(getpid()) + "-" + name;
+  std::error_code error;
+  const std::string folder = std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : "/tmp";
+  return folder + "/veldarin-fuzz-" + std::to_string(getpid()) + "-" + name;
 }
+
+// Removes the scratch files when the fuzzer exits.
+struct ScratchFiles {
+  std::string input = scratchPath("input.txt");
+  std::string output = scratchPath("summary.txt");
+  ~ScratchFiles() {
+    std::error_code error;
+    std::filesystem::remove(input, error);
+    std::filesystem::remove(output, error);
+  }
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string input = scratchPath("input.txt");
-  static const std::string output = scratchPath("summary.txt");
+  static const ScratchFiles files;
+  const std::string& input = files.input;
+  const std::string& output = files.output;
   {
     std::ofstream file(input, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
