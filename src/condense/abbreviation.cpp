@@ -35,7 +35,9 @@ void abbreviateFaceReach(std::string& text) {
 
 }  // namespace
 
-void Monster::cutFieldAtParen(FieldId id) { cutBeforeFirst(field(id), '('); }
+void Monster::cutFieldAtParen(FieldId id) {
+  cutBeforeFirst(field(id), '(');
+}
 
 void Monster::clearFieldIfDash(FieldId id) {
   std::string& text = field(id);
