@@ -80,17 +80,10 @@ class ForwardNumberReader {
     std::int64_t magnitude = 0;
     for (std::size_t k = firstNonZero_; k < runEnd_; ++k)
       magnitude = magnitude * 10 + (text_[k] - '0');
-    return toIntFromMagnitude(magnitude, negative);
+    return clampToInt(negative ? -magnitude : magnitude);
   }
 
  private:
-  static int toIntFromMagnitude(std::int64_t magnitude, bool negative) {
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
-  }
-
   std::string_view text_;
   std::size_t nonSpace_ = 0;
   bool haveRun_ = false;

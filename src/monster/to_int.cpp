@@ -12,13 +12,13 @@ namespace {
 constexpr std::int64_t INT_MAX_VALUE = std::numeric_limits<int>::max();
 constexpr std::int64_t INT_MIN_VALUE = std::numeric_limits<int>::min();
 
+}  // namespace
+
 int clampToInt(std::int64_t value) {
   if (value > INT_MAX_VALUE) return static_cast<int>(INT_MAX_VALUE);
   if (value < INT_MIN_VALUE) return static_cast<int>(INT_MIN_VALUE);
   return static_cast<int>(value);
 }
-
-}  // namespace
 
 int toInt(std::string_view text, std::size_t pos) {
   while (pos < text.size() && isSpaceChar(text[pos])) ++pos;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace veldarin {
@@ -9,6 +10,9 @@ namespace veldarin {
 // digits up to the first other character. No digits (or pos past the end) give 0; values
 // beyond the signed 32-bit range saturate at its bounds.
 int toInt(std::string_view text, std::size_t pos = 0);
+
+// The value clamped to the signed 32-bit range.
+int clampToInt(std::int64_t value);
 
 // Adds and doubles with saturation at the signed 32-bit bounds.
 int saturatingAdd(int a, int b);
