@@ -3,6 +3,7 @@
 #include <string>
 
 #include "monster/monster.h"
+#include "output/entry_list.h"
 
 namespace veldarin {
 
@@ -38,8 +39,8 @@ void Monster::printAbbreviated(std::ostream& file) {
     if (id == FIELD_NONE) break;
     const std::string& text = field(id);
     if (text.empty()) continue;
-    if (!entries.empty()) entries += "; ";
-    entries.append(fieldTable[fieldIndex(id)].abbreviation).append(" ").append(text);
+    std::string entry(fieldTable[fieldIndex(id)].abbreviation);
+    appendEntry(entries, entry.append(" ").append(text));
   }
   entries += ".\n";
   file << entries;
@@ -47,10 +48,7 @@ void Monster::printAbbreviated(std::ostream& file) {
   file << '\t' << field(FIELD_ABILITIES) << ".\n";
 
   std::string skillsAndFeats = field(FIELD_SKILLS);
-  if (!field(FIELD_FEATS).empty()) {
-    if (!skillsAndFeats.empty()) skillsAndFeats += "; ";
-    skillsAndFeats += field(FIELD_FEATS);
-  }
+  appendEntry(skillsAndFeats, field(FIELD_FEATS));
   if (!skillsAndFeats.empty()) file << "\tSkills and Feats: " << skillsAndFeats << ".\n";
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "monster/monster.h"
+#include "output/entry_list.h"
 
 namespace veldarin {
 
@@ -26,11 +27,8 @@ void Monster::printSpreadsheet(std::ostream& file) {
   number(spot, "\t\t");
 
   std::string attacksAndQualities = field(FIELD_ABBR_ATTACKS);
-  for (const FieldId id : {FIELD_SPECIAL_ATTACKS, FIELD_SPECIAL_QUALITIES}) {
-    if (field(id).empty()) continue;
-    if (!attacksAndQualities.empty()) attacksAndQualities += "; ";
-    attacksAndQualities += field(id);
-  }
+  appendEntry(attacksAndQualities, field(FIELD_SPECIAL_ATTACKS));
+  appendEntry(attacksAndQualities, field(FIELD_SPECIAL_QUALITIES));
   row.append(attacksAndQualities).append("\n");
   file << row;
 }
