@@ -10,8 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 usage="$("$prefix/bin/veldarin" /?)"
 grep -qx 'Usage: VELDARIN \[infile\]\[outfile\]\[/f#\]\[/t#\]' <<<"$usage"
 
-page="$prefix/share/man/man1/veldarin.1"
-warnings="$(groff -man -ww -z "$page" 2>&1)"
+page="$prefix/share/man/man1/veldarin.1.gz"
+warnings="$(gzip -dc "$page" | groff -man -ww -z 2>&1)"
 [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
 warnings="$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)"
 [ -z "$warnings" ] || { echo "$warnings"; exit 1; }

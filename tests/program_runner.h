@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/version.h"
 #include "support/scratch_dir.h"
 
 namespace veldarin::testing {
@@ -18,6 +19,7 @@ ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& arg
                       const std::string& input = "");
 
 // The banner line the program prints first.
-inline const std::string BANNER = "VELDARIN version 1.10, monster statistics condenser.\n";
+inline const std::string BANNER =
+    "VELDARIN version " VELDARIN_VERSION ", monster statistics condenser.\n";
 
 }  // namespace veldarin::testing

@@ -6,13 +6,15 @@
 #include "driver/allocation.h"
 #include "driver/console.h"
 #include "driver/params.h"
+#include "driver/version.h"
 #include "monster/monster.h"
 
 namespace veldarin {
 
 namespace {
 
-constexpr const char* BANNER = "VELDARIN version 1.10, monster statistics condenser.";
+constexpr const char* BANNER =
+    "VELDARIN version " VELDARIN_VERSION ", monster statistics condenser.";
 
 // Load, template and write; the loader and the writer print their own failures.
 void summarize(const Params& params) {
