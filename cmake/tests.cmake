@@ -17,6 +17,7 @@ add_executable(veldarin_unit_tests
   src/driver/allocation_test.cpp
   src/driver/params_test.cpp
   src/monster/fields_test.cpp
+  src/monster/line_reader_test.cpp
   src/monster/loader_test.cpp
   src/monster/monster_test.cpp
   src/monster/numbers_test.cpp
@@ -25,6 +26,7 @@ add_executable(veldarin_unit_tests
   src/output/abbreviated_line_test.cpp
   src/output/full_listing_test.cpp
   src/output/spreadsheet_row_test.cpp
+  src/output/summary_file_test.cpp
   src/output/summary_writer_test.cpp
   src/templates/template_test.cpp
   $<TARGET_OBJECTS:veldarin_allocation_seam>
@@ -38,6 +40,7 @@ gtest_discover_tests(veldarin_unit_tests
 
 add_executable(veldarin_end_to_end_tests
   tests/command_line_test.cpp
+  tests/data_safety_test.cpp
   tests/hostile_input_test.cpp
   tests/summary_file_test.cpp
   tests/program_runner.cpp

@@ -23,11 +23,11 @@ std::string quoted(const std::string& text) {
 }  // namespace
 
 ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& args,
-                      const std::string& input) {
+                      const std::string& input, const std::string& redirect) {
   dir.write(".stdin", input);
   std::string command = "cd " + quoted(dir.path().string()) + " && " + quoted(VELDARIN_PROGRAM);
   for (const std::string& arg : args) command += " " + quoted(arg);
-  command += " <.stdin >.stdout 2>.stderr";
+  command += " <.stdin " + redirect + " 2>.stderr";
   const int result = std::system(command.c_str());
   ProgramRun run;
   run.output = dir.read(".stdout");

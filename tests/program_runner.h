@@ -14,9 +14,10 @@ struct ProgramRun {
   int status = -1;     // exit status, -1 when it did not exit normally
 };
 
-// Runs the built program in `dir` with the arguments and the given standard input.
+// Runs the built program in `dir` with the arguments and the given standard input. Standard
+// output goes to `output` unless another shell redirection of it is given (">&-" closes it).
 ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& args,
-                      const std::string& input = "");
+                      const std::string& input = "", const std::string& redirect = ">.stdout");
 
 // The banner line the program prints first.
 inline const std::string BANNER =

@@ -14,6 +14,7 @@ namespace {
 std::uint64_t blocks = 0;
 std::uint64_t bytes = 0;
 bool handlerInstalled = false;
+void (*outOfMemoryCleanup)() = nullptr;
 
 #ifdef VELDARIN_ALLOCATION_SEAM
 std::uint64_t allocations = 0;
@@ -109,7 +110,12 @@ void outOfMemoryHandler(std::size_t size) {
   line << "OUT OF MEMORY: Attempt to allocate " << decimal(size, sizeDigits) << " byte(s) failed!";
   printLine(line.text());
   memoryReport();
+  if (outOfMemoryCleanup != nullptr) outOfMemoryCleanup();
   std::abort();
+}
+
+void setOutOfMemoryCleanup(void (*cleanup)()) {
+  outOfMemoryCleanup = cleanup;
 }
 
 void installOutOfMemoryHandler() {

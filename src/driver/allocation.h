@@ -16,6 +16,10 @@ void memoryReport();
 // Prints the failed request's size and the memory report, then aborts.
 [[noreturn]] void outOfMemoryHandler(std::size_t size);
 
+// Called by outOfMemoryHandler after its report and before the abort, to remove a half-written
+// file; must not allocate. One at a time: a later call replaces the earlier.
+void setOutOfMemoryCleanup(void (*cleanup)());
+
 // From here on a request the heap cannot meet goes to outOfMemoryHandler. Before it, such a
 // request throws std::bad_alloc (or yields null from the nothrow forms) as usual.
 void installOutOfMemoryHandler();

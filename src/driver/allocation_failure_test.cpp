@@ -3,6 +3,8 @@
 
 #include <csignal>
 #include <cstdint>
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "driver/allocation.h"
@@ -61,6 +63,9 @@ TEST(AllocationFailureDeathTest, EveryAllocationOfACycleEndsInTheReport) {
         "OUT OF MEMORY: Attempt to allocate [0-9]+ byte\\(s\\) failed!\n"
         "MEMORY REPORT: currently [0-9]+ memory block\\(s\\) for [0-9]+ byte\\(s\\)\\.\n$")
         << "allocation " << k << " of " << allocations;
+    // No temporary file of the interrupted write is left beside the summary.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+        << "allocation " << k;
   }
 }
 

@@ -1,9 +1,11 @@
 #include "driver/params.h"
 
 #include <array>
+#include <filesystem>
 #include <string_view>
 
 #include "driver/console.h"
+#include "driver/platform.h"
 #include "monster/ascii.h"
 #include "monster/to_int.h"
 
@@ -78,6 +80,12 @@ bool Params::paramsErrorCheck() const {
   }
   if (templateCode < TEMPLATE_NONE || templateCode > TEMPLATE_FIENDISH) {
     printLine("paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.");
+    return false;
+  }
+  // However it is spelled (./t.txt, a link), the table must never be overwritten by its summary.
+  std::error_code error;
+  if (std::filesystem::equivalent(pathFromUtf8(inFile), pathFromUtf8(outFile), error)) {
+    printLine("paramsErrorCheck(): The infile and outfile are the same file.");
     return false;
   }
   return true;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "support/scratch_dir.h"
 
 namespace veldarin {
 namespace {
@@ -90,6 +93,40 @@ TEST(ParamsErrorCheckTest, RangeMessages) {
     const Parsed parsed(c.args);
     EXPECT_EQ(parsed.valid, c.valid) << c.args[0];
     EXPECT_EQ(parsed.output, c.output) << c.args[0];
+  }
+}
+
+TEST(ParamsErrorCheckTest, SameFileIsRefused) {
+  const veldarin::testing::ScratchDir dir;
+  const std::string table = dir.write("t.txt", "G\n");
+  const std::string other = dir.write("other.txt", "G\n");
+  std::filesystem::create_hard_link(table, dir.file("hard.txt"));
+#ifndef _WIN32
+  std::filesystem::create_symlink("t.txt", dir.file("soft.txt"));
+#endif
+  const char* const message = "paramsErrorCheck(): The infile and outfile are the same file.\n";
+  const struct {
+    std::string inFile;
+    std::string outFile;
+    const char* output;
+  } cases[] = {
+      {table, table, message},
+      {table, dir.file("./t.txt"), message},
+      {dir.file("hard.txt"), table, message},
+#ifndef _WIN32
+      {table, dir.file("soft.txt"), message},
+#endif
+      {table, other, ""},
+      {table, dir.file("missing.txt"), ""},
+      {dir.file("missing.txt"), dir.file("missing.txt"), ""},
+  };
+  for (const auto& c : cases) {
+    Params params;
+    params.inFile = c.inFile;
+    params.outFile = c.outFile;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(params.paramsErrorCheck(), *c.output == '\0') << c.outFile;
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.output) << c.outFile;
   }
 }
 

@@ -2,10 +2,13 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "driver/allocation.h"
 #include "driver/console.h"
 #include "driver/params.h"
+#include "driver/platform.h"
 #include "driver/version.h"
 #include "monster/monster.h"
 
@@ -29,11 +32,21 @@ void summarize(const Params& params) {
 }  // namespace
 
 int runVeldarin(int argc, const char* const* argv) {
+  prepareStandardStreams();
   printLine(BANNER);
   installOutOfMemoryHandler();
 
   auto params = std::make_unique<Params>();
-  if (params->parseParams(argc, argv) && params->paramsErrorCheck()) summarize(*params);
+  bool valid = false;
+  {
+    const std::vector<std::string> arguments = utf8Arguments(argc, argv);
+    std::vector<const char*> pointers;
+    pointers.reserve(arguments.size());
+    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+    valid = params->parseParams(static_cast<int>(pointers.size()), pointers.data()) &&
+            params->paramsErrorCheck();
+  }
+  if (valid) summarize(*params);
 
   // Both records are gone before the report, so it shows only what a run leaks.
   const bool pauseAtEnd = params->pauseAtEnd == 1;

@@ -8,6 +8,7 @@
 #include "monster/monster.h"
 #include "monster/tab_fields.h"
 #include "monster/text_cut.h"
+#include "monster/text_source.h"
 
 namespace veldarin {
 
@@ -15,8 +16,10 @@ namespace {
 
 // The catalogue field whose label begins the line, or FIELD_NONE.
 FieldId labelOf(std::string_view line) {
+  if (line.empty()) return FIELD_NONE;
   for (const FieldInfo& info : fieldTable) {
-    if (line.starts_with(info.label)) return info.id;
+    // The first letter rules out nearly every label before a whole comparison.
+    if (line.front() == info.label.front() && line.starts_with(info.label)) return info.id;
   }
   return FIELD_NONE;
 }
@@ -138,15 +141,28 @@ void readRows(MonsterGroup& group, TableReader& table, std::size_t widest) {
 
 bool MonsterGroup::loadFromFile(const std::string& path) {
   clear();
-  LineReader reader;
-  if (!reader.open(path)) {
+  FileSource file;
+  if (!file.open(path)) {
     printLine("loadFromFile(): unable to open file.");
     return false;
   }
+  return loadFromSource(file);
+}
 
+bool MonsterGroup::loadFromText(std::string_view text) {
+  MemorySource source(text);
+  return loadFromSource(source);
+}
+
+bool MonsterGroup::loadFromSource(TextSource& source) {
+  clear();
+  LineReader reader(source);
   std::size_t widest = 0;
-  std::string line;
-  while (reader.readLine(line)) widest = std::max(widest, countFields(line));
+  {
+    // Scoped, so that a huge line's buffer is gone before the second pass.
+    std::string line;
+    while (reader.readLine(line)) widest = std::max(widest, countFields(line));
+  }
   if (reader.failed()) return readError();
   if (widest > static_cast<std::size_t>(MAX_MONSTERS) + 1) {
     printLine("loadFromFile(): more than 8 monsters; only the first 8 are read.");

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "monster/monster.h"
+#include "monster/text_source.h"
 #include "support/scratch_dir.h"
 
 namespace veldarin {
@@ -167,6 +169,66 @@ TEST(LoaderTest, UnopenablePaths) {
     EXPECT_FALSE(group.loadFromFile(path)) << path;
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "loadFromFile(): unable to open file.\n")
         << path;
+  }
+}
+
+// Fails every read after the first `good` bytes, and the rewind when asked to.
+class FailingSource : public MemorySource {
+ public:
+  FailingSource(std::string_view text, std::size_t good, bool rewindFails)
+      : MemorySource(text), good_(good), rewindFails_(rewindFails) {}
+  std::size_t read(char* buffer, std::size_t size) override {
+    const std::size_t got = MemorySource::read(buffer, std::min(size, good_ - given_));
+    given_ += got;
+    failed_ = got == 0 && given_ == good_;
+    return got;
+  }
+  bool failed() const override { return failed_; }
+  bool rewind() override { return !rewindFails_ && MemorySource::rewind(); }
+  bool wholeText(std::string_view&) const override { return false; }
+
+ private:
+  std::size_t good_;
+  std::size_t given_ = 0;
+  bool rewindFails_;
+  bool failed_ = false;
+};
+
+TEST(LoaderTest, ReadErrorsAreReported) {
+  const std::string table = TWO_ELEMENTALS;
+  const struct {
+    const char* name;
+    std::size_t good;
+    bool rewindFails;
+  } cases[] = {
+      {"first pass", 20, false},
+      {"second pass, head", table.size() + 20, false},
+      {"second pass, rows", table.size() + 60, false},
+      {"rewind", std::string::npos, true},
+  };
+  for (const auto& c : cases) {
+    FailingSource source(table, c.good, c.rewindFails);
+    MonsterGroup group;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(group.loadFromSource(source)) << c.name;
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "loadFromFile(): error reading file.\n")
+        << c.name;
+  }
+}
+
+TEST(LoaderTest, MarkedTablesLoadLikePlainOnes) {
+  const std::string plain = TWO_ELEMENTALS;
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : plain) {
+    if (c == '\n') utf16 += std::string("\r\0", 2);
+    utf16 += c;
+    utf16 += '\0';
+  }
+  for (const std::string& marked : {"\xEF\xBB\xBF" + plain, utf16}) {
+    MonsterGroup group;
+    ASSERT_TRUE(group.loadFromText(marked));
+    EXPECT_EQ(group.monsters[0].field(FIELD_NAME), "Elemental, Small");
+    EXPECT_EQ(group.monsters[1].field(FIELD_ABBR_ATTACKS), "slam +5 (1d8+1)");
   }
 }
 

@@ -9,6 +9,11 @@
 #include "monster/fields.h"
 
 namespace veldarin {
+class TextSource;
+struct FileCalls;
+}  // namespace veldarin
+
+namespace veldarin {
 
 inline constexpr int MAX_MONSTERS = 8;
 inline constexpr int MAX_ATTACK_ITEMS = 16;
@@ -86,6 +91,9 @@ class MonsterGroup {
   // Reads a stat table into the group and prepares every monster. Prints its own message
   // where it has one and returns false when the table could not be read whole.
   bool loadFromFile(const std::string& path);
+  // The same from a text in memory, and from any source (the loader's one seam).
+  bool loadFromText(std::string_view text);
+  bool loadFromSource(TextSource& source);
 
   // Column of monster i in a table whose widest line has `widest` fields.
   static std::size_t columnIndex(std::size_t widest, int i);
@@ -95,6 +103,11 @@ class MonsterGroup {
   // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
   // written whole.
   bool printToFile(const std::string& fileName, int formatCode);
+  // The same through the given file calls, which tests make fail.
+  bool printToFile(const std::string& fileName, int formatCode, const FileCalls& calls);
+
+  // The summary in format 1 to 4 onto a stream; the writers' part of printToFile.
+  void writeSummary(std::ostream& out, int formatCode);
 
   int count = 0;
   std::array<Monster, MAX_MONSTERS> monsters;

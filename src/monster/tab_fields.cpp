@@ -28,7 +28,7 @@ std::optional<std::size_t> findField(std::string_view line, std::size_t n) {
 
 std::size_t countFields(std::string_view line) {
   std::size_t count = 1;
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  for (std::size_t i = line.find('\t'); i != std::string_view::npos; i = line.find('\t', i + 1)) {
     if (isSeparatorAt(line, i)) ++count;
   }
   return count;

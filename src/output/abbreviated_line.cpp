@@ -1,6 +1,5 @@
 #include <array>
 #include <ostream>
-#include <string>
 
 #include "monster/monster.h"
 #include "output/entry_list.h"
@@ -34,22 +33,25 @@ void Monster::printAbbreviated(std::ostream& file) {
 
   file << field(FIELD_NAME) << ": " << field(FIELD_TYPE) << "; ";
 
-  std::string entries;
+  bool first = true;
   for (const FieldId id : abbrevFieldOrder) {
     if (id == FIELD_NONE) break;
     const std::string& text = field(id);
     if (text.empty()) continue;
-    std::string entry(fieldTable[fieldIndex(id)].abbreviation);
-    appendEntry(entries, entry.append(" ").append(text));
+    if (!first) file << "; ";
+    file << fieldTable[fieldIndex(id)].abbreviation << ' ' << text;
+    first = false;
   }
-  entries += ".\n";
-  file << entries;
+  file << ".\n";
 
   file << '\t' << field(FIELD_ABILITIES) << ".\n";
 
-  std::string skillsAndFeats = field(FIELD_SKILLS);
-  appendEntry(skillsAndFeats, field(FIELD_FEATS));
-  if (!skillsAndFeats.empty()) file << "\tSkills and Feats: " << skillsAndFeats << ".\n";
+  const std::string& skills = field(FIELD_SKILLS);
+  const std::string& feats = field(FIELD_FEATS);
+  if (skills.empty() && feats.empty()) return;
+  file << "\tSkills and Feats: ";
+  writeEntries(file, {skills, feats});
+  file << ".\n";
 }
 
 }  // namespace veldarin

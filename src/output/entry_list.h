@@ -1,15 +1,21 @@
 #pragma once
 
-#include <string>
+#include <initializer_list>
+#include <ostream>
 #include <string_view>
 
 namespace veldarin {
 
-// Adds an entry to a "; "-separated list; an empty entry adds nothing.
-inline void appendEntry(std::string& list, std::string_view entry) {
-  if (entry.empty()) return;
-  if (!list.empty()) list += "; ";
-  list += entry;
+// Writes the non-empty entries separated by "; ", straight to the stream so that a long
+// field is never copied.
+inline void writeEntries(std::ostream& out, std::initializer_list<std::string_view> entries) {
+  bool first = true;
+  for (const std::string_view entry : entries) {
+    if (entry.empty()) continue;
+    if (!first) out << "; ";
+    out << entry;
+    first = false;
+  }
 }
 
 }  // namespace veldarin

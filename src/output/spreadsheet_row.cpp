@@ -1,5 +1,4 @@
 #include <ostream>
-#include <string>
 
 #include "monster/monster.h"
 #include "output/entry_list.h"
@@ -9,28 +8,13 @@ namespace veldarin {
 void Monster::printSpreadsheet(std::ostream& file) {
   abbreviateForSpreadsheet();
 
-  std::string row;
-  const auto number = [&row](int value, const char* after) {
-    row.append(std::to_string(value)).append(after);
-  };
-  row.append(field(FIELD_NAME)).append("\t");
-  number(cr, "\t");
-  row.append(field(FIELD_HIT_DICE)).append("\t");
-  row.append(field(FIELD_HIT_POINTS)).append("\t\t");
-  number(initiative, "\t\t");
-  number(speed, "\t");
-  number(armorClass, "\t");
-  number(fortSave, "\t");
-  number(refSave, "\t");
-  number(willSave, "\t");
-  number(listen, "\t");
-  number(spot, "\t\t");
-
-  std::string attacksAndQualities = field(FIELD_ABBR_ATTACKS);
-  appendEntry(attacksAndQualities, field(FIELD_SPECIAL_ATTACKS));
-  appendEntry(attacksAndQualities, field(FIELD_SPECIAL_QUALITIES));
-  row.append(attacksAndQualities).append("\n");
-  file << row;
+  file << field(FIELD_NAME) << '\t' << cr << '\t' << field(FIELD_HIT_DICE) << '\t'
+       << field(FIELD_HIT_POINTS) << "\t\t" << initiative << "\t\t" << speed << '\t' << armorClass
+       << '\t' << fortSave << '\t' << refSave << '\t' << willSave << '\t' << listen << '\t' << spot
+       << "\t\t";
+  writeEntries(file, {field(FIELD_ABBR_ATTACKS), field(FIELD_SPECIAL_ATTACKS),
+                      field(FIELD_SPECIAL_QUALITIES)});
+  file << '\n';
 }
 
 }  // namespace veldarin

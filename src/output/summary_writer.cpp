@@ -1,45 +1,55 @@
-#include <fstream>
+#include <ostream>
 #include <string>
 
 #include "driver/console.h"
 #include "monster/monster.h"
 #include "output/format_codes.h"
+#include "output/summary_file.h"
 
 namespace veldarin {
 
-bool MonsterGroup::printToFile(const std::string& fileName, int formatCode) {
-  // Checked before the open, so a bad code never truncates an existing file.
-  if (formatCode < FORMAT_ABBREVIATED || formatCode > FORMAT_ABBREVIATED_AND_SPREADSHEET) {
-    printLine("printToFile(): invalid format type.");
-    return false;
-  }
-  std::ofstream file(fileName, std::ios::out | std::ios::trunc);
-  if (!file.is_open()) {
-    printLine("printToFile(): unable to open file.");
-    return false;
-  }
+void MonsterGroup::writeSummary(std::ostream& out, int formatCode) {
   for (int i = 0; i < count; ++i) {
     switch (formatCode) {
       case FORMAT_ABBREVIATED:
       case FORMAT_ABBREVIATED_AND_SPREADSHEET:
-        monsters[i].printAbbreviated(file);
+        monsters[i].printAbbreviated(out);
         break;
       case FORMAT_FULL:
-        monsters[i].printFull(file);
+        monsters[i].printFull(out);
         break;
       case FORMAT_SPREADSHEET:
-        monsters[i].printSpreadsheet(file);
+        monsters[i].printSpreadsheet(out);
         break;
     }
   }
   // All paragraphs come before the first row, so the rows are built from fields that the
   // abbreviated pass has already shortened.
   if (formatCode == FORMAT_ABBREVIATED_AND_SPREADSHEET) {
-    file << '\n';
-    for (int i = 0; i < count; ++i) monsters[i].printSpreadsheet(file);
+    out << '\n';
+    for (int i = 0; i < count; ++i) monsters[i].printSpreadsheet(out);
   }
-  file.close();
-  if (file.fail()) {
+}
+
+bool MonsterGroup::printToFile(const std::string& fileName, int formatCode) {
+  return printToFile(fileName, formatCode, systemFileCalls());
+}
+
+bool MonsterGroup::printToFile(const std::string& fileName, int formatCode,
+                               const FileCalls& calls) {
+  // Checked before the open, so a bad code never touches the disk.
+  if (formatCode < FORMAT_ABBREVIATED || formatCode > FORMAT_ABBREVIATED_AND_SPREADSHEET) {
+    printLine("printToFile(): invalid format type.");
+    return false;
+  }
+  SummaryFile file(calls);
+  if (!file.open(fileName)) {
+    printLine("printToFile(): unable to open file.");
+    return false;
+  }
+  std::ostream out(file.buffer());
+  writeSummary(out, formatCode);
+  if (!file.commit(out.good())) {
     printLine("printToFile(): error writing file.");
     return false;
   }

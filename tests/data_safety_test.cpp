@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "program_runner.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace veldarin::testing {
+namespace {
+
+const std::string TABLE =
+    "Cave Lizards\n"
+    "\tLesser\tGreater\n"
+    "\tMedium Animal\tLarge Animal\n"
+    "Hit Dice:\t2d8+4 (13 hp)\t9d8+18 (58 hp)\n"
+    "Attacks:\tBite +3 melee\tBite +9 melee\n"
+    "Damage:\tBite 1d6+1\tBite 2d6+4\n"
+    "Special Qualities:\tScent\tScent, low-light vision\n"
+    "Challenge Rating:\t1/2\t4\n";
+
+const std::string FINISHED = "Finished writing monster summary file.\n";
+
+// The names in the folder in order, so that a left-over temporary file shows.
+std::string listing(const ScratchDir& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    names.insert(entry.path().filename().string());
+  }
+  std::string text;
+  for (const std::string& name : names) {
+    if (!name.starts_with(".std")) text += name + " ";
+  }
+  return text;
+}
+
+std::string expectedSummary() {
+  ScratchDir dir;
+  dir.write("t.txt", TABLE);
+  runProgram(dir, {"t.txt", "out.txt", "/f4"});
+  return dir.read("out.txt");
+}
+
+TEST(DataSafetyTest, TableIsNeverItsOwnSummary) {
+  const std::string message = "paramsErrorCheck(): The infile and outfile are the same file.\n";
+  const std::vector<std::string> cases[] = {
+      {"t.txt", "t.txt"},
+      {"./t.txt", "t.txt"},
+      {"summary.txt"},
+      {"t.txt", "x/../t.txt"},
+  };
+  for (const auto& args : cases) {
+    ScratchDir dir;
+    dir.write("t.txt", TABLE);
+    dir.write("summary.txt", TABLE);
+    std::filesystem::create_directory(dir.file("x"));
+    const ProgramRun run = runProgram(dir, args);
+    EXPECT_EQ(run.output, BANNER + message) << args.back();
+    EXPECT_EQ(dir.read("t.txt"), TABLE) << args.back();
+    EXPECT_EQ(dir.read("summary.txt"), TABLE) << args.back();
+  }
+}
+
+TEST(DataSafetyTest, MarkedAndUtf16TablesGiveTheSameSummary) {
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : TABLE) {
+    if (c == '\n') utf16 += std::string("\r\0", 2);
+    utf16 += c;
+    utf16 += '\0';
+  }
+  for (const std::string& table : {"\xEF\xBB\xBF" + TABLE, utf16}) {
+    ScratchDir dir;
+    dir.write("t.txt", table);
+    const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/f4"});
+    EXPECT_EQ(run.output, BANNER + FINISHED);
+    EXPECT_EQ(dir.read("out.txt"), expectedSummary());
+  }
+}
+
+TEST(DataSafetyTest, FailedWriteKeepsTheOldSummary) {
+  ScratchDir dir;
+  dir.write("t.txt", TABLE);
+  dir.write("out.txt", "edited by hand\n");
+  // A bad format is refused before the file is touched; a good run replaces it whole.
+  runProgram(dir, {"t.txt", "out.txt", "/f7"});
+  EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
+  runProgram(dir, {"t.txt", "out.txt", "/f4"});
+  EXPECT_EQ(dir.read("out.txt"), expectedSummary());
+  EXPECT_EQ(listing(dir), "out.txt t.txt ");
+}
+
+#ifndef _WIN32
+TEST(DataSafetyTest, LostConsoleNeverStopsTheRun) {
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  close(pipeEnds[0]);  // nobody will ever read: every console write fails
+  const struct {
+    const char* name;
+    std::string redirect;
+  } cases[] = {
+      {"closed pipe", ">&" + std::to_string(pipeEnds[1])},
+      {"closed standard output", ">&-"},
+  };
+  for (const auto& c : cases) {
+    ScratchDir dir;
+    dir.write("t.txt", TABLE);
+    const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/f4", "/q"}, "", c.redirect);
+    EXPECT_EQ(run.status, 0) << c.name;
+    EXPECT_EQ(dir.read("out.txt"), expectedSummary()) << c.name;
+    EXPECT_EQ(listing(dir), "out.txt t.txt ") << c.name;
+  }
+  close(pipeEnds[1]);
+}
+#endif
+
+}  // namespace
+}  // namespace veldarin::testing
