@@ -2,8 +2,6 @@
 # on Linux, a zip on Windows.
 include(GNUInstallDirs)
 
-install(TARGETS veldarin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-
 set(CPACK_PACKAGE_NAME veldarin)
 set(CPACK_PACKAGE_VENDOR "The VELDARIN developers")
 set(CPACK_PACKAGE_CONTACT "The VELDARIN developers <veldarin@example.org>")
@@ -14,6 +12,7 @@ set(CPACK_STRIP_FILES TRUE)
 if(WIN32)
   include(cmake/windows_package.cmake)
 else()
+  install(TARGETS veldarin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   configure_file(man/veldarin.1.in man/veldarin.1 @ONLY)
   configure_file(packaging/changelog.in packaging/changelog @ONLY)
   # Debian keeps manual pages and changelogs compressed, without a time stamp.

@@ -1,5 +1,20 @@
 # The unit tests, the end-to-end tests that run the built program, and the install checks.
-find_package(GTest REQUIRED)
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  # Debian has no MinGW build of GoogleTest, only its sources.
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Wine's first start in a fresh build folder makes its prefix, which takes a while.
+  set(DISCOVERY DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+  # Wine shows the Linux file system as drive Z:.
+  set(PROGRAM_PATH "Z:$<TARGET_FILE:veldarin>")
+  set(SOURCE_PATH "Z:${CMAKE_CURRENT_SOURCE_DIR}")
+else()
+  find_package(GTest REQUIRED)
+  set(DISCOVERY)
+  set(PROGRAM_PATH "$<TARGET_FILE:veldarin>")
+  set(SOURCE_PATH "${CMAKE_CURRENT_SOURCE_DIR}")
+endif()
 include(GoogleTest)
 
 add_library(veldarin_allocation_seam OBJECT src/driver/allocation.cpp)
@@ -35,22 +50,31 @@ target_compile_definitions(veldarin_unit_tests PRIVATE VELDARIN_ALLOCATION_SEAM)
 target_link_libraries(veldarin_unit_tests PRIVATE veldarin_core veldarin_test_support
                       GTest::gtest_main)
 # The out-of-memory tests ask for more than the sanitizer's heap will give.
-gtest_discover_tests(veldarin_unit_tests
+gtest_discover_tests(veldarin_unit_tests ${DISCOVERY}
   PROPERTIES ENVIRONMENT "ASAN_OPTIONS=allocator_may_return_null=1")
 
 add_executable(veldarin_end_to_end_tests
   tests/command_line_test.cpp
   tests/data_safety_test.cpp
+  tests/examples_test.cpp
   tests/hostile_input_test.cpp
   tests/summary_file_test.cpp
   tests/program_runner.cpp
 )
+if(WIN32)
+  target_sources(veldarin_end_to_end_tests PRIVATE tests/windows_paths_test.cpp)
+endif()
 target_compile_definitions(veldarin_end_to_end_tests PRIVATE
-  VELDARIN_PROGRAM="$<TARGET_FILE:veldarin>")
+  VELDARIN_PROGRAM="${PROGRAM_PATH}" VELDARIN_SOURCE_DIR="${SOURCE_PATH}")
 target_include_directories(veldarin_end_to_end_tests PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(veldarin_end_to_end_tests PRIVATE veldarin_test_support GTest::gtest_main)
 add_dependencies(veldarin_end_to_end_tests veldarin)
-gtest_discover_tests(veldarin_end_to_end_tests)
+gtest_discover_tests(veldarin_end_to_end_tests ${DISCOVERY})
+
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  add_test(NAME PackageTest.WindowsZip
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/zip_package_test.sh ${CMAKE_BINARY_DIR})
+endif()
 
 # The installed tree and the Debian package, from the plain build only.
 if(NOT VELDARIN_SANITIZE AND NOT CMAKE_CROSSCOMPILING)

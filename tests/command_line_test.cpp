@@ -56,7 +56,7 @@ TEST(CommandLineTest, ConsoleOutput) {
     ScratchDir dir;
     const ProgramRun run = runProgram(dir, c.args);
     const std::string label = c.args[0];
-    EXPECT_EQ(run.output, BANNER + c.output) << label;
+    EXPECT_EQ(run.output, nativeLines(BANNER + c.output)) << label;
     EXPECT_EQ(run.errors, "") << label;
     EXPECT_EQ(run.status, 0) << label;
     EXPECT_FALSE(std::filesystem::exists(dir.file("summary.txt"))) << label;
@@ -66,7 +66,7 @@ TEST(CommandLineTest, ConsoleOutput) {
 TEST(CommandLineTest, PauseWaitsForOneCharacter) {
   ScratchDir dir;
   const ProgramRun run = runProgram(dir, {"/q", "/?"}, "\nmore input\n");
-  EXPECT_EQ(run.output, BANNER + USAGE + PAUSE);
+  EXPECT_EQ(run.output, nativeLines(BANNER + USAGE + PAUSE));
   EXPECT_EQ(run.status, 0);
 }
 

@@ -60,7 +60,7 @@ TEST(DataSafetyTest, TableIsNeverItsOwnSummary) {
     dir.write("summary.txt", TABLE);
     std::filesystem::create_directory(dir.file("x"));
     const ProgramRun run = runProgram(dir, args);
-    EXPECT_EQ(run.output, BANNER + message) << args.back();
+    EXPECT_EQ(run.output, nativeLines(BANNER + message)) << args.back();
     EXPECT_EQ(dir.read("t.txt"), TABLE) << args.back();
     EXPECT_EQ(dir.read("summary.txt"), TABLE) << args.back();
   }
@@ -77,7 +77,7 @@ TEST(DataSafetyTest, MarkedAndUtf16TablesGiveTheSameSummary) {
     ScratchDir dir;
     dir.write("t.txt", table);
     const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/f4"});
-    EXPECT_EQ(run.output, BANNER + FINISHED);
+    EXPECT_EQ(run.output, nativeLines(BANNER + FINISHED));
     EXPECT_EQ(dir.read("out.txt"), expectedSummary());
   }
 }

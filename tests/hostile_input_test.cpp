@@ -43,42 +43,42 @@ TEST(HostileInputTest, FilesThatHoldNoMonster) {
   };
   for (const auto& c : cases) {
     const Outcome outcome = runOn(c.table);
-    EXPECT_EQ(outcome.run.output, BANNER + c.message + PAUSE) << c.name;
+    EXPECT_EQ(outcome.run.output, nativeLines(BANNER + c.message + PAUSE)) << c.name;
     EXPECT_FALSE(outcome.written) << c.name;
   }
 }
 
 TEST(HostileInputTest, OnlyNewlinesMakeOneEmptyMonster) {
   const Outcome outcome = runOn(std::string(1000, '\n'));
-  EXPECT_EQ(outcome.run.output, BANNER + FINISHED + PAUSE);
-  EXPECT_EQ(outcome.summary, "\n: ; hp ___; Atks ....\n\t.\n");
+  EXPECT_EQ(outcome.run.output, nativeLines(BANNER + FINISHED + PAUSE));
+  EXPECT_EQ(outcome.summary, nativeLines("\n: ; hp ___; Atks ....\n\t.\n"));
 }
 
 TEST(HostileInputTest, BinaryBytesPassThroughUnchanged) {
   using namespace std::string_literals;
   const Outcome outcome = runOn("Na\0me\xff\n\xfe\x80 Type\0\nFeats: \0\x01\x7f\xc3\xa9\n"s, "/f2");
-  EXPECT_EQ(outcome.run.output, BANNER + FINISHED + PAUSE);
-  EXPECT_TRUE(outcome.summary.starts_with("\nNa\0me\xff\n\xfe\x80 Type\0\n"s));
-  EXPECT_NE(outcome.summary.find("\nFeats: \0\x01\x7f\xc3\xa9\n"s), std::string::npos);
+  EXPECT_EQ(outcome.run.output, nativeLines(BANNER + FINISHED + PAUSE));
+  EXPECT_TRUE(outcome.summary.starts_with(nativeLines("\nNa\0me\xff\n\xfe\x80 Type\0\n"s)));
+  EXPECT_NE(outcome.summary.find(nativeLines("\nFeats: \0\x01\x7f\xc3\xa9\n"s)), std::string::npos);
 }
 
 TEST(HostileInputTest, TwentyMegabyteRowIsWrittenWhole) {
   const std::string qualities = std::string(20'000'000, 'q') + " end";
   const Outcome outcome =
       runOn("G\n\tA\tB\n\tBeast\tBeast\nSpecial Qualities:\t" + qualities + "\tscent\n", "/f3");
-  EXPECT_EQ(outcome.run.output, BANNER + FINISHED + PAUSE);
-  EXPECT_NE(outcome.summary.find("\t\t...; " + qualities + "\n"), std::string::npos);
-  EXPECT_NE(outcome.summary.find("\t\t...; scent\n"), std::string::npos);
+  EXPECT_EQ(outcome.run.output, nativeLines(BANNER + FINISHED + PAUSE));
+  EXPECT_NE(outcome.summary.find(nativeLines("\t\t...; " + qualities + "\n")), std::string::npos);
+  EXPECT_NE(outcome.summary.find(nativeLines("\t\t...; scent\n")), std::string::npos);
 }
 
 TEST(HostileInputTest, MillionContinuationLines) {
   std::string table = "Lurker\nBeast\nFeats: a\n";
   for (int i = 0; i < 1'000'000; ++i) table += "b\n";
   const Outcome outcome = runOn(table, "/f2");
-  EXPECT_EQ(outcome.run.output, BANNER + FINISHED + PAUSE);
+  EXPECT_EQ(outcome.run.output, nativeLines(BANNER + FINISHED + PAUSE));
   std::string feats = "a";
   for (int i = 0; i < 1'000'000; ++i) feats += " b";
-  EXPECT_NE(outcome.summary.find("\nFeats: " + feats + "\n"), std::string::npos);
+  EXPECT_NE(outcome.summary.find(nativeLines("\nFeats: " + feats + "\n")), std::string::npos);
 }
 
 TEST(HostileInputTest, FiftyColumnsReadTheFirstEight) {
@@ -89,12 +89,13 @@ TEST(HostileInputTest, FiftyColumnsReadTheFirstEight) {
     for (int i = 1; i <= 50; ++i) table += "\t" + std::to_string(i);
   }
   const Outcome outcome = runOn(table + "\n", "/f3");
-  EXPECT_EQ(outcome.run.output,
-            BANNER + "loadFromFile(): more than 8 monsters; only the first 8 are read.\n" +
-                FINISHED + PAUSE);
+  EXPECT_EQ(
+      outcome.run.output,
+      nativeLines(BANNER + "loadFromFile(): more than 8 monsters; only the first 8 are read.\n" +
+                  FINISHED + PAUSE));
   EXPECT_EQ(std::count(outcome.summary.begin(), outcome.summary.end(), '\n'), 8);
-  EXPECT_TRUE(
-      outcome.summary.ends_with("Horde, 8\t0\t8\t___\t\t0\t\t0\t0\t0\t0\t0\t-5\t-5\t\t...\n"));
+  EXPECT_TRUE(outcome.summary.ends_with(
+      nativeLines("Horde, 8\t0\t8\t___\t\t0\t\t0\t0\t0\t0\t0\t-5\t-5\t\t...\n")));
 }
 
 }  // namespace

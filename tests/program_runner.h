@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "driver/version.h"
+#include "support/portable.h"
 #include "support/scratch_dir.h"
 
 namespace veldarin::testing {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
@@ -9,6 +7,7 @@
 
 #include "driver/allocation.h"
 #include "monster/monster.h"
+#include "support/portable.h"
 #include "support/scratch_dir.h"
 
 namespace veldarin {
@@ -51,17 +50,21 @@ TEST(AllocationFailureDeathTest, EveryAllocationOfACycleEndsInTheReport) {
   const std::uint64_t allocations = allocationNumber() - before;
   ASSERT_GT(allocations, 50u);
 
+  using veldarin::testing::DIGITS;
+  using veldarin::testing::LINE_END;
+  const std::string report = std::string("OUT OF MEMORY: Attempt to allocate ") + DIGITS +
+                             " byte\\(s\\) failed!" + LINE_END + "MEMORY REPORT: currently " +
+                             DIGITS + " memory block\\(s\\) for " + DIGITS + " byte\\(s\\)\\." +
+                             LINE_END + "$";
   for (std::uint64_t k = 1; k <= allocations; ++k) {
     EXPECT_EXIT(
         {
-          dup2(STDERR_FILENO, STDOUT_FILENO);
+          veldarin::testing::standardOutputToError();
           installOutOfMemoryHandler();
           failAllocationNumber(allocationNumber() + k);
           cycle(input, output);
         },
-        ::testing::KilledBySignal(SIGABRT),
-        "OUT OF MEMORY: Attempt to allocate [0-9]+ byte\\(s\\) failed!\n"
-        "MEMORY REPORT: currently [0-9]+ memory block\\(s\\) for [0-9]+ byte\\(s\\)\\.\n$")
+        veldarin::testing::abortedExit(), report)
         << "allocation " << k << " of " << allocations;
     // No temporary file of the interrupted write is left beside the summary.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)

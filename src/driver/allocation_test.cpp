@@ -1,12 +1,14 @@
 #include "driver/allocation.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include "support/scratch_dir.h"
+#include "support/portable.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <new>
 #include <sstream>
 #include <string>
@@ -73,19 +75,16 @@ TEST(AllocationTest, UnmetRequestWithoutHandlerThrows) {
   EXPECT_EQ(blockCount(), blocks);
 }
 
-// Death tests read standard error, so the child sends its standard output there.
-void toStandardError() {
-  dup2(STDERR_FILENO, STDOUT_FILENO);
-}
-
 TEST(AllocationDeathTest, UnmetRequestReportsAndAborts) {
   const std::size_t huge = SIZE_MAX / 2;
+  using veldarin::testing::DIGITS;
   const std::string message = "OUT OF MEMORY: Attempt to allocate " + std::to_string(huge) +
-                              " byte\\(s\\) failed!\nMEMORY REPORT: currently [0-9]+ memory "
-                              "block\\(s\\) for [0-9]+ byte\\(s\\)\\.";
+                              " byte\\(s\\) failed!" + veldarin::testing::LINE_END +
+                              "MEMORY REPORT: currently " + DIGITS + " memory block\\(s\\) for " +
+                              DIGITS + " byte\\(s\\)\\.";
   EXPECT_DEATH(
       {
-        toStandardError();
+        veldarin::testing::standardOutputToError();
         installOutOfMemoryHandler();
         static_cast<void>(::operator new(huge));
       },
@@ -93,10 +92,11 @@ TEST(AllocationDeathTest, UnmetRequestReportsAndAborts) {
 }
 
 // The child notes the counts it expects, then fails a 37-byte request; both go to a file that
-// the parent reads once the child has died.
+// the parent reads once the child has died. The file's name is fixed because on Windows the
+// child runs the test from its start, with a scratch folder of its own.
 TEST(AllocationDeathTest, ReportCountsTheFailedRequest) {
-  const veldarin::testing::ScratchDir dir;
-  const std::string path = dir.file("console.txt");
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "veldarin-report-counts.txt").string();
   EXPECT_DEATH(
       {
         std::freopen(path.c_str(), "w", stdout);
@@ -107,7 +107,13 @@ TEST(AllocationDeathTest, ReportCountsTheFailedRequest) {
         static_cast<void>(::operator new(37));
       },
       "");
-  std::istringstream console(dir.read("console.txt"));
+  std::string text;
+  {
+    std::ifstream file(path);  // text mode: Windows line ends read as "\n"
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  std::filesystem::remove(path);
+  std::istringstream console(text);
   std::string blocks, bytes, failure, report;
   console >> blocks >> bytes;
   console.ignore();

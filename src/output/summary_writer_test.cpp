@@ -3,6 +3,7 @@
 #include <string>
 
 #include "monster/monster.h"
+#include "support/portable.h"
 #include "support/scratch_dir.h"
 
 namespace veldarin {
@@ -58,6 +59,8 @@ TEST(PrintToFileTest, UnopenablePaths) {
   }
 }
 
+// Windows has no full device; the writer's file calls show its failed writes instead.
+#ifndef _WIN32
 TEST(PrintToFileTest, FullDiskIsAnError) {
   for (const int format : {1, 2, 3, 4}) {
     MonsterGroup group = twoMonsters();
@@ -66,6 +69,7 @@ TEST(PrintToFileTest, FullDiskIsAnError) {
     EXPECT_EQ(write.output, "printToFile(): error writing file.\n");
   }
 }
+#endif
 
 TEST(PrintToFileTest, EmptyGroup) {
   ScratchDir dir;
@@ -79,7 +83,7 @@ TEST(PrintToFileTest, EmptyGroup) {
     const Write write(group, dir.file("summary.txt"), c.format);
     EXPECT_TRUE(write.ok);
     EXPECT_EQ(write.output, "");
-    EXPECT_EQ(dir.read("summary.txt"), c.content);
+    EXPECT_EQ(dir.read("summary.txt"), veldarin::testing::nativeLines(c.content));
   }
 }
 
@@ -89,11 +93,11 @@ TEST(PrintToFileTest, FormatFourRowsFollowTheParagraphs) {
   MonsterGroup group = twoMonsters();
   ASSERT_TRUE(Write(group, path, 4).ok);
   EXPECT_EQ(dir.read("summary.txt"),
-            "\nA: ; SQ Damage Reduction 5/+1; AL LG.\n\t.\n"
-            "\nB: ; .\n\t.\n"
-            "\n"
-            "A\t0\t\t\t\t0\t\t0\t0\t0\t0\t0\t0\t0\t\tDR 5/+1\n"
-            "B\t0\t\t\t\t0\t\t0\t0\t0\t0\t0\t0\t0\t\t\n");
+            veldarin::testing::nativeLines("\nA: ; SQ Damage Reduction 5/+1; AL LG.\n\t.\n"
+                                           "\nB: ; .\n\t.\n"
+                                           "\n"
+                                           "A\t0\t\t\t\t0\t\t0\t0\t0\t0\t0\t0\t0\t\tDR 5/+1\n"
+                                           "B\t0\t\t\t\t0\t\t0\t0\t0\t0\t0\t0\t0\t\t\n"));
   // The second abbreviation pass emptied the already abbreviated alignment.
   EXPECT_EQ(group.monsters[0].field(FIELD_ALIGNMENT), "");
 }

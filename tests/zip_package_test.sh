@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Makes the Windows zip of a cross build and checks what it unpacks to: the program, the
+# README, the license and the two examples, the text files with CR LF line ends.
+# Usage: zip_package_test.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
+zip="$(ls "$work"/veldarin-*-win64.zip)"
+mkdir "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$zip")
+top="$work/unpacked/$(basename "$zip" .zip)"
+
+expected="README.txt LICENSE.txt examples/grey-lurker.txt examples/marsh-drakes.txt veldarin.exe"
+found="$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
+[ "$found" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || {
+  echo "the zip holds: $found"
+  exit 1
+}
+for text in README.txt LICENSE.txt examples/grey-lurker.txt examples/marsh-drakes.txt; do
+  lines="$(wc -l <"$top/$text")"
+  crlf="$(grep -c $'\r$' "$top/$text" || true)"
+  [ "$lines" -gt 0 ] && [ "$lines" = "$crlf" ] || { echo "$text: not every line ends in CR LF"; exit 1; }
+done
+head -c 2 "$top/veldarin.exe" | grep -q MZ || { echo "veldarin.exe is not a Windows program"; exit 1; }
+echo "zip: 1 passed, 0 failed"
