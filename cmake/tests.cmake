@@ -66,7 +66,7 @@ if(WIN32)
 endif()
 target_compile_definitions(veldarin_end_to_end_tests PRIVATE
   VELDARIN_PROGRAM="${PROGRAM_PATH}" VELDARIN_SOURCE_DIR="${SOURCE_PATH}")
-target_include_directories(veldarin_end_to_end_tests PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_include_directories(veldarin_end_to_end_tests PRIVATE src ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(veldarin_end_to_end_tests PRIVATE veldarin_test_support GTest::gtest_main)
 add_dependencies(veldarin_end_to_end_tests veldarin)
 gtest_discover_tests(veldarin_end_to_end_tests ${DISCOVERY})

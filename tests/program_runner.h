@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/version.h"
+#include "driver/run.h"
 #include "support/portable.h"
 #include "support/scratch_dir.h"
 
@@ -21,7 +21,6 @@ ProgramRun runProgram(const ScratchDir& dir, const std::vector<std::string>& arg
                       const std::string& input = "", const std::string& redirect = ">.stdout");
 
 // The banner line the program prints first.
-inline const std::string BANNER =
-    "VELDARIN version " VELDARIN_VERSION ", monster statistics condenser.\n";
+inline const std::string BANNER = std::string(BANNER_LINE) + "\n";
 
 }  // namespace veldarin::testing

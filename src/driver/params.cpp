@@ -74,18 +74,23 @@ bool Params::parseParams(int argc, const char* const* argv) {
 }
 
 bool Params::paramsErrorCheck() const {
+  if (!codesErrorCheck()) return false;
+  // However it is spelled (./t.txt, a link), the table must never be overwritten by its summary.
+  std::error_code error;
+  if (std::filesystem::equivalent(pathFromUtf8(inFile), pathFromUtf8(outFile), error)) {
+    printLine("paramsErrorCheck(): The infile and outfile are the same file.");
+    return false;
+  }
+  return true;
+}
+
+bool Params::codesErrorCheck() const {
   if (formatCode < FORMAT_ABBREVIATED || formatCode > FORMAT_ABBREVIATED_AND_SPREADSHEET) {
     printLine("paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.");
     return false;
   }
   if (templateCode < TEMPLATE_NONE || templateCode > TEMPLATE_FIENDISH) {
     printLine("paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.");
-    return false;
-  }
-  // However it is spelled (./t.txt, a link), the table must never be overwritten by its summary.
-  std::error_code error;
-  if (std::filesystem::equivalent(pathFromUtf8(inFile), pathFromUtf8(outFile), error)) {
-    printLine("paramsErrorCheck(): The infile and outfile are the same file.");
     return false;
   }
   return true;

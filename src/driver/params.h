@@ -13,8 +13,12 @@ struct Params {
   // "?" or "h" switch, or a third plain argument); the run then stops.
   bool parseParams(int argc, const char* const* argv);
 
-  // True when both codes are in range; otherwise prints one message and returns false.
+  // True when both codes are in range and the input and output are not the same file;
+  // otherwise prints one message and returns false.
   bool paramsErrorCheck() const;
+
+  // The range checks alone, for front ends without files.
+  bool codesErrorCheck() const;
 
   std::string inFile;
   std::string outFile;

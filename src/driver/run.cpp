@@ -9,15 +9,11 @@
 #include "driver/console.h"
 #include "driver/params.h"
 #include "driver/platform.h"
-#include "driver/version.h"
 #include "monster/monster.h"
 
 namespace veldarin {
 
 namespace {
-
-constexpr const char* BANNER =
-    "VELDARIN version " VELDARIN_VERSION ", monster statistics condenser.";
 
 // Load, template and write; the loader and the writer print their own failures.
 void summarize(const Params& params) {
@@ -33,7 +29,7 @@ void summarize(const Params& params) {
 
 int runVeldarin(int argc, const char* const* argv) {
   prepareStandardStreams();
-  printLine(BANNER);
+  printLine(BANNER_LINE);
   installOutOfMemoryHandler();
 
   auto params = std::make_unique<Params>();

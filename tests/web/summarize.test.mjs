@@ -1,0 +1,71 @@
+// The page's summarize() under node: byte for byte what the command-line program gives.
+import {test} from 'node:test';
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {createRequire} from 'node:module';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+const require = createRequire(import.meta.url);
+const root = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
+const program = process.env.VELDARIN_PROGRAM || path.join(root, 'build/release/veldarin');
+const veldarin = await require(path.join(root, 'build/web/veldarin.js'))();
+
+const BANNER = 'VELDARIN version ' +
+    fs.readFileSync(path.join(root, 'CMakeLists.txt'), 'utf8').match(/project\(veldarin VERSION (\S+)/)[1] +
+    ', monster statistics condenser.\n';
+const FINISHED = 'Finished writing monster summary file.\n';
+const COMBINATIONS = [1, 2, 3, 4].flatMap((f) => [0, 1, 2].map((t) => [f, t]));
+
+// What the command-line program prints and writes for a table, in a scratch folder.
+function commandLine(table, format, templateCode) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'veldarin-web-'));
+  try {
+    fs.writeFileSync(path.join(dir, 'table.txt'), table);
+    const console = execFileSync(program, ['table.txt', 'out.txt', `/f${format}`, `/t${templateCode}`],
+        {cwd: dir, encoding: 'utf8'});
+    const out = path.join(dir, 'out.txt');
+    return {console, summary: fs.existsSync(out) ? fs.readFileSync(out) : Buffer.alloc(0)};
+  } finally {
+    fs.rmSync(dir, {recursive: true});
+  }
+}
+
+test('the examples give the stored summaries in every format and template', () => {
+  for (const example of ['marsh-drakes', 'grey-lurker']) {
+    const table = fs.readFileSync(path.join(root, 'examples', `${example}.txt`), 'utf8');
+    for (const [f, t] of COMBINATIONS) {
+      const golden = fs.readFileSync(path.join(root, `tests/golden/${example}-f${f}-t${t}.txt`), 'utf8');
+      assert.deepEqual(veldarin.summarize(table, f, t), {summary: golden, console: BANNER + FINISHED},
+          `${example} /f${f} /t${t}`);
+    }
+  }
+});
+
+test('every test table gives the command line\'s bytes and console', () => {
+  const tables = path.join(root, 'tests/web/tables');
+  for (const name of fs.readdirSync(tables)) {
+    const bytes = new Uint8Array(fs.readFileSync(path.join(tables, name)));
+    for (const [f, t] of COMBINATIONS) {
+      const expected = commandLine(bytes, f, t);
+      const result = veldarin.summarizeBytes(bytes, f, t);
+      assert.equal(result.console, expected.console, `${name} /f${f} /t${t}`);
+      assert.deepEqual(Buffer.from(result.summary), expected.summary, `${name} /f${f} /t${t}`);
+    }
+  }
+});
+
+test('messages for an empty table, a table of more than eight monsters and bad codes', () => {
+  assert.deepEqual(veldarin.summarize('', 1, 0),
+      {summary: '', console: BANNER + 'loadFromFile(): found no data.\n'});
+  const wide = fs.readFileSync(path.join(root, 'tests/web/tables/nine-columns.txt'), 'utf8');
+  const result = veldarin.summarize(wide, 3, 0);
+  assert.equal(result.console,
+      BANNER + 'loadFromFile(): more than 8 monsters; only the first 8 are read.\n' + FINISHED);
+  assert.equal(result.summary.split('\n').length - 1, 8);
+  assert.equal(veldarin.summarize(wide, 5, 0).console,
+      BANNER + 'paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n');
+  assert.equal(veldarin.summarize(wide, 1, 3).console,
+      BANNER + 'paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.\n');
+});
