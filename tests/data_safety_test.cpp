@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "program_runner.h"
+#include "support/windows_text.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -67,13 +69,7 @@ TEST(DataSafetyTest, TableIsNeverItsOwnSummary) {
 }
 
 TEST(DataSafetyTest, MarkedAndUtf16TablesGiveTheSameSummary) {
-  std::string utf16 = "\xFF\xFE";
-  for (const char c : TABLE) {
-    if (c == '\n') utf16 += std::string("\r\0", 2);
-    utf16 += c;
-    utf16 += '\0';
-  }
-  for (const std::string& table : {"\xEF\xBB\xBF" + TABLE, utf16}) {
+  for (const std::string& table : {"\xEF\xBB\xBF" + TABLE, unicodeFile(TABLE)}) {
     ScratchDir dir;
     dir.write("t.txt", table);
     const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/f4"});
@@ -95,6 +91,21 @@ TEST(DataSafetyTest, FailedWriteKeepsTheOldSummary) {
 }
 
 #ifndef _WIN32
+// A file-size limit (ulimit -f, in KB) stops the write part way: the old summary stays.
+TEST(DataSafetyTest, WriteStoppedPartWayKeepsTheOldSummary) {
+  std::string table = "Horde\n\tA\n\tBeast\nSpecial Qualities:\t";
+  table += std::string(4000, 'q') + "\n";
+  ScratchDir dir;
+  dir.write("t.txt", table);
+  dir.write("out.txt", "edited by hand\n");
+  const std::string command = "cd '" + dir.path().string() + "' && ulimit -f 2 && '" +
+                              VELDARIN_PROGRAM + "' t.txt out.txt /f2 >.stdout 2>.stderr";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(dir.read(".stdout"), BANNER + "printToFile(): error writing file.\n");
+  EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
+  EXPECT_EQ(listing(dir), "out.txt t.txt ");
+}
+
 TEST(DataSafetyTest, LostConsoleNeverStopsTheRun) {
   int pipeEnds[2];
   ASSERT_EQ(pipe(pipeEnds), 0);

@@ -67,6 +67,9 @@ void removeFileNow(const wchar_t* path) {
 
 void prepareStandardStreams() {
   std::signal(SIGPIPE, SIG_IGN);
+  // Past a file-size limit a write then fails (EFBIG) instead of killing the run half-way, so
+  // the summary file's own error handling keeps the old file and removes the temporary one.
+  std::signal(SIGXFSZ, SIG_IGN);
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) == -1) {
       // open gives the lowest free descriptor, which is this one.

@@ -9,8 +9,9 @@
 // The few calls that differ between POSIX and Windows; everything else is standard C++.
 namespace veldarin {
 
-// Makes a console that cannot be written harmless: SIGPIPE is ignored, and on POSIX a closed
-// standard descriptor is opened on /dev/null so that no file of the run can take its number.
+// Makes a console that cannot be written harmless: SIGPIPE (and SIGXFSZ, so that a file-size
+// limit fails a write rather than the process) is ignored, and on POSIX a closed standard
+// descriptor is opened on /dev/null so that no file of the run can take its number.
 void prepareStandardStreams();
 
 // The arguments as UTF-8 (on Windows read from the wide command line, whatever the code page).

@@ -6,6 +6,7 @@
 #include "monster/monster.h"
 #include "monster/text_source.h"
 #include "support/scratch_dir.h"
+#include "support/windows_text.h"
 
 namespace veldarin {
 namespace {
@@ -218,13 +219,7 @@ TEST(LoaderTest, ReadErrorsAreReported) {
 
 TEST(LoaderTest, MarkedTablesLoadLikePlainOnes) {
   const std::string plain = TWO_ELEMENTALS;
-  std::string utf16 = "\xFF\xFE";
-  for (const char c : plain) {
-    if (c == '\n') utf16 += std::string("\r\0", 2);
-    utf16 += c;
-    utf16 += '\0';
-  }
-  for (const std::string& marked : {"\xEF\xBB\xBF" + plain, utf16}) {
+  for (const std::string& marked : {"\xEF\xBB\xBF" + plain, testing::unicodeFile(plain)}) {
     MonsterGroup group;
     ASSERT_TRUE(group.loadFromText(marked));
     EXPECT_EQ(group.monsters[0].field(FIELD_NAME), "Elemental, Small");
