@@ -1,5 +1,7 @@
 #include "monster/tab_fields.h"
 
+#include <algorithm>
+
 namespace veldarin {
 
 namespace {
@@ -49,12 +51,18 @@ std::size_t splitFields(std::string_view line, std::size_t maxFields,
   std::size_t count = 1;
   std::size_t start = 0;
   bool collecting = maxFields > 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c != '\t' && c != '\n') continue;
+  // Only tabs and newlines matter, so the walk jumps from one to the next.
+  std::size_t tab = line.find('\t');
+  std::size_t newline = line.find('\n');
+  while (tab != std::string_view::npos || newline != std::string_view::npos) {
+    const std::size_t i = std::min(tab, newline);
     if (collecting) {
       out.push_back(line.substr(start, i - start));
       collecting = false;
+    }
+    if (i == newline) {
+      newline = line.find('\n', i + 1);
+      continue;
     }
     if (isSeparatorAt(line, i)) {
       ++count;
@@ -63,6 +71,7 @@ std::size_t splitFields(std::string_view line, std::size_t maxFields,
         collecting = true;
       }
     }
+    tab = line.find('\t', i + 1);
   }
   if (collecting) out.push_back(line.substr(start));
   return count;
