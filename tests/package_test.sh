@@ -3,12 +3,9 @@
 # there, and has lintian check the package when it is installed.
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
-build="$(cd "$1" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
-deb="$(ls "$work"/veldarin_*.deb)"
+source "$(dirname "$0")/make_package.sh"
+make_package DEB "$1"
+deb="$package"
 
 contents="$(dpkg-deb -c "$deb")"
 for path in ./usr/bin/veldarin ./usr/share/man/man1/veldarin.1.gz \

@@ -3,12 +3,9 @@
 # README, the license and the two examples, the text files with CR LF line ends.
 # Usage: zip_package_test.sh BUILD_DIR
 set -euo pipefail
-build="$(cd "$1" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-(cd "$work" && cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
-zip="$(ls "$work"/veldarin-*-win64.zip)"
+source "$(dirname "$0")/make_package.sh"
+make_package ZIP "$1"
+zip="$package"
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 top="$work/unpacked/$(basename "$zip" .zip)"

@@ -43,11 +43,12 @@ function commandLine(tableFile, args) {
   return {console, summary: fs.readFileSync(path.join(dir, 'out.txt'))};
 }
 
-test('the page shows its first summary within a second of loading', async () => {
+test('the page shows its first summary within a second of loading', async (t) => {
   const start = Date.now();
   await page.goto(page_url);
   await page.waitForSelector('body[data-runs]', {timeout: 5000});
   const elapsed = Date.now() - start;
+  t.diagnostic(`first summary ${elapsed} ms after the page began to load`);
   assert.ok(elapsed < 1000, `first summary after ${elapsed} ms`);
   const summary = await page.$eval('#summary', (pre) => pre.textContent);
   assert.ok(summary.includes('Marsh Drake, Hatchling'), summary);
