@@ -29,7 +29,7 @@ void removePending() {
   pendingPath = nullptr;
 }
 
-// ".summary.txt.veldarin-1f3a9c.tmp": hidden, and a name no user file is likely to have.
+// ".summary.txt.veldarin-482913057.tmp": hidden, and a name no user file is likely to have.
 fs::path temporaryName(const fs::path& target, int attempt) {
   const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
   const auto suffix = static_cast<unsigned long long>(tick) + static_cast<unsigned>(attempt);
@@ -57,18 +57,15 @@ bool SummaryFile::open(const std::string& path) {
   std::error_code error;
   const fs::file_status status = fs::status(given, error);
   if (fs::is_directory(status)) return false;
-  if (!fs::exists(status)) {
-    // A link to nothing is written through, as it always was.
-    if (fs::is_symlink(fs::symlink_status(given, error))) return openInPlace(given);
-    return openTemporary(given);
-  }
+  const bool link = fs::is_symlink(fs::symlink_status(given, error));
+  // A link to nothing is written through, as it always was.
+  if (!fs::exists(status)) return link ? openInPlace(given) : openTemporary(given);
   if (!fs::is_regular_file(status)) return openInPlace(given);
   existed_ = true;
   permissions_ = status.permissions();
   // A link stays a link: its target is what gets replaced.
-  const fs::path target =
-      fs::is_symlink(fs::symlink_status(given, error)) ? fs::canonical(given, error) : given;
-  if (error) return openInPlace(given);
+  const fs::path target = link ? fs::canonical(given, error) : given;
+  if (link && error) return openInPlace(given);
   return openTemporary(target) || openInPlace(given);
 }
 
