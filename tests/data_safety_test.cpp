@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -27,19 +26,6 @@ const std::string TABLE =
     "Challenge Rating:\t1/2\t4\n";
 
 const std::string FINISHED = "Finished writing monster summary file.\n";
-
-// The names in the folder in order, so that a left-over temporary file shows.
-std::string listing(const ScratchDir& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    names.insert(entry.path().filename().string());
-  }
-  std::string text;
-  for (const std::string& name : names) {
-    if (!name.starts_with(".std")) text += name + " ";
-  }
-  return text;
-}
 
 std::string expectedSummary() {
   ScratchDir dir;
@@ -87,7 +73,7 @@ TEST(DataSafetyTest, FailedWriteKeepsTheOldSummary) {
   EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
   runProgram(dir, {"t.txt", "out.txt", "/f4"});
   EXPECT_EQ(dir.read("out.txt"), expectedSummary());
-  EXPECT_EQ(listing(dir), "out.txt t.txt ");
+  EXPECT_EQ(dir.listing(), "out.txt t.txt ");
 }
 
 #ifndef _WIN32
@@ -103,7 +89,7 @@ TEST(DataSafetyTest, WriteStoppedPartWayKeepsTheOldSummary) {
   EXPECT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(dir.read(".stdout"), BANNER + "printToFile(): error writing file.\n");
   EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
-  EXPECT_EQ(listing(dir), "out.txt t.txt ");
+  EXPECT_EQ(dir.listing(), "out.txt t.txt ");
 }
 
 TEST(DataSafetyTest, LostConsoleNeverStopsTheRun) {
@@ -123,7 +109,7 @@ TEST(DataSafetyTest, LostConsoleNeverStopsTheRun) {
     const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/f4", "/q"}, "", c.redirect);
     EXPECT_EQ(run.status, 0) << c.name;
     EXPECT_EQ(dir.read("out.txt"), expectedSummary()) << c.name;
-    EXPECT_EQ(listing(dir), "out.txt t.txt ") << c.name;
+    EXPECT_EQ(dir.listing(), "out.txt t.txt ") << c.name;
   }
   close(pipeEnds[1]);
 }

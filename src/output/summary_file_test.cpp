@@ -51,15 +51,6 @@ Outcome write(const std::string& path, const FileCalls& calls) {
   return {ok, ::testing::internal::GetCapturedStdout()};
 }
 
-// Names of the files in the folder, to show that no temporary file was left.
-std::string listing(const ScratchDir& dir) {
-  std::string names;
-  for (const auto& entry : fs::directory_iterator(dir.path())) {
-    names += entry.path().filename().string() + " ";
-  }
-  return names;
-}
-
 TEST(SummaryFileTest, EveryFailureLeavesTheOldFileUnchanged) {
   const FileCalls& system = systemFileCalls();
   const FileCalls counting{system.create, countedWrite, system.close, system.replace};
@@ -76,7 +67,7 @@ TEST(SummaryFileTest, EveryFailureLeavesTheOldFileUnchanged) {
     EXPECT_FALSE(outcome.ok) << "write " << failingWrite;
     EXPECT_EQ(outcome.output, "printToFile(): error writing file.\n");
     EXPECT_EQ(dir.read("summary.txt"), OLD) << "write " << failingWrite;
-    EXPECT_EQ(listing(dir), "summary.txt ") << "write " << failingWrite;
+    EXPECT_EQ(dir.listing(), "summary.txt ") << "write " << failingWrite;
   }
   failingWrite = 0;
   const FileCalls others[] = {
@@ -88,7 +79,7 @@ TEST(SummaryFileTest, EveryFailureLeavesTheOldFileUnchanged) {
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.output, "printToFile(): error writing file.\n");
     EXPECT_EQ(dir.read("summary.txt"), OLD);
-    EXPECT_EQ(listing(dir), "summary.txt ");
+    EXPECT_EQ(dir.listing(), "summary.txt ");
   }
 }
 
@@ -102,7 +93,7 @@ TEST(SummaryFileTest, FolderWithoutRoomForNewFiles) {
   EXPECT_NE(dir.read("summary.txt"), OLD);
   // Nothing to write in place: the folder is as good as missing.
   EXPECT_EQ(write(dir.file("new.txt"), calls).output, "printToFile(): unable to open file.\n");
-  EXPECT_EQ(listing(dir), "summary.txt ");
+  EXPECT_EQ(dir.listing(), "summary.txt ");
 }
 
 #ifndef _WIN32
@@ -115,7 +106,7 @@ TEST(SummaryFileTest, PermissionsAndLinksAreKept) {
   EXPECT_TRUE(fs::is_symlink(dir.file("link.txt")));
   EXPECT_NE(dir.read("summary.txt"), OLD);
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(listing(dir).size(), std::string("link.txt summary.txt ").size());
+  EXPECT_EQ(dir.listing().size(), std::string("link.txt summary.txt ").size());
 }
 
 TEST(SummaryFileTest, DeviceBehindALinkIsWrittenInPlace) {
@@ -124,7 +115,7 @@ TEST(SummaryFileTest, DeviceBehindALinkIsWrittenInPlace) {
   const Outcome outcome = write(dir.file("full.txt"), systemFileCalls());
   EXPECT_FALSE(outcome.ok);
   EXPECT_EQ(outcome.output, "printToFile(): error writing file.\n");
-  EXPECT_EQ(listing(dir), "full.txt ");
+  EXPECT_EQ(dir.listing(), "full.txt ");
 }
 #endif
 

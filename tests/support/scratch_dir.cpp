@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 
 namespace veldarin::testing {
 
@@ -29,6 +30,18 @@ std::string ScratchDir::write(const std::string& name, std::string_view content)
 std::string ScratchDir::read(const std::string& name) const {
   std::ifstream in(file(name), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ScratchDir::listing() const {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    names.insert(entry.path().filename().string());
+  }
+  std::string text;
+  for (const std::string& name : names) {
+    if (!name.starts_with(".std")) text += name + " ";
+  }
+  return text;
 }
 
 }  // namespace veldarin::testing

@@ -22,6 +22,10 @@ class ScratchDir {
   // The whole content of a file in the directory ("" when it is missing).
   std::string read(const std::string& name) const;
 
+  // The names of the files in the directory, sorted, each followed by a space; the program
+  // runner's own .stdin, .stdout and .stderr are left out. Shows a left-over temporary file.
+  std::string listing() const;
+
   std::string file(const std::string& name) const { return (path_ / name).string(); }
 
  private:
