@@ -30,7 +30,9 @@ else()
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES README.md packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
-  install(FILES examples/marsh-drakes.txt examples/grey-lurker.txt
+  list(TRANSFORM VELDARIN_EXAMPLES PREPEND examples/ OUTPUT_VARIABLE example_tables)
+  list(TRANSFORM example_tables APPEND .txt)
+  install(FILES ${example_tables}
           DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
   set(CPACK_GENERATOR DEB)

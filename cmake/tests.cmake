@@ -27,6 +27,7 @@ target_include_directories(veldarin_test_support PUBLIC tests)
 add_executable(veldarin_unit_tests
   src/condense/abbreviation_test.cpp
   src/condense/attack_summary_test.cpp
+  src/condense/full_attack_test.cpp
   src/condense/spreadsheet_text_test.cpp
   src/driver/allocation_failure_test.cpp
   src/driver/allocation_test.cpp

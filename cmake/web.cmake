@@ -21,7 +21,7 @@ endforeach()
 
 # The examples as bytes (hex), so that the page offers them without reading files from disk.
 set(examples_js "// Generated from examples/ by the build.\nconst VELDARIN_EXAMPLES = {\n")
-foreach(example marsh-drakes grey-lurker)
+foreach(example ${VELDARIN_EXAMPLES})
   file(READ examples/${example}.txt bytes HEX)
   string(APPEND examples_js "  '${example}': '${bytes}',\n")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS examples/${example}.txt)

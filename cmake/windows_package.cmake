@@ -1,4 +1,4 @@
-# The Windows zip: veldarin.exe, a README for Windows users, the license and the two example
+# The Windows zip: veldarin.exe, a README for Windows users, the license and the example
 # tables, every text file with CR LF line ends.
 function(install_with_crlf source destination name)
   file(READ ${source} text)
@@ -14,8 +14,8 @@ endfunction()
 install(TARGETS veldarin RUNTIME DESTINATION .)
 install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/packaging/README-windows.txt . README.txt)
 install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/LICENSE . LICENSE.txt)
-foreach(example marsh-drakes.txt grey-lurker.txt)
-  install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/examples/${example} examples ${example})
+foreach(example ${VELDARIN_EXAMPLES})
+  install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/examples/${example}.txt examples ${example}.txt)
 endforeach()
 
 set(CPACK_GENERATOR ZIP)

@@ -2,6 +2,7 @@
 #include <string_view>
 #include <vector>
 
+#include "condense/attack_item.h"
 #include "monster/ascii.h"
 #include "monster/monster.h"
 #include "monster/tab_fields.h"
@@ -11,10 +12,6 @@ namespace veldarin {
 namespace {
 
 constexpr std::string_view UNREADABLE = "...";
-
-bool isSpaceOrDigit(char c) {
-  return c == ' ' || isDigitChar(c);
-}
 
 std::string_view fromPosition(std::string_view text, std::size_t pos) {
   return pos < text.size() ? text.substr(pos) : std::string_view();
@@ -41,22 +38,13 @@ bool damageText(std::string_view key, std::string_view damage, std::string_view&
 
 // One "name bonus (damage)" entry, or "..." when the pair cannot be condensed.
 std::string condensePair(std::string_view attack, std::string_view damage) {
-  std::size_t p = attack.find(" melee");
-  if (p == std::string_view::npos) p = attack.find(" ranged");
-  if (p == std::string_view::npos) return std::string(UNREADABLE);
-
-  // Without a space before the bonus the whole text before p is the bonus.
-  const std::size_t space = p == 0 ? std::string_view::npos : attack.rfind(' ', p - 1);
-  const std::string_view name =
-      space == std::string_view::npos ? std::string_view() : attack.substr(0, space);
-  const std::size_t bonusStart = space == std::string_view::npos ? 0 : space + 1;
-  const std::string_view bonus = attack.substr(bonusStart, p - bonusStart);
-
-  std::string_view key = name;
-  while (!key.empty() && isSpaceOrDigit(key.front())) key.remove_prefix(1);
+  AttackParts parts;
+  if (!splitAttackItem(attack, parts)) return std::string(UNREADABLE);
+  const std::string_view name = parts.name;
+  const std::string_view bonus = parts.bonus;
 
   std::string_view text;
-  if (!damageText(key, damage, text)) return std::string(UNREADABLE);
+  if (!damageText(attackKey(name), damage, text)) return std::string(UNREADABLE);
 
   std::string entry;
   entry.reserve(name.size() + bonus.size() + text.size() + 4);

@@ -12,6 +12,11 @@ inline bool isDigitChar(char c) {
   return c >= '0' && c <= '9';
 }
 
+// A UTF-8 byte that continues a character (10xxxxxx).
+inline bool isContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 inline char toLowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }

@@ -15,7 +15,7 @@ static_assert(catalogueIsInIdOrder(), "fieldIndex relies on the catalogue's id o
 }  // namespace
 
 int fieldIndex(FieldId id) {
-  if (id < FIELD_NAME || id > FIELD_ADVANCEMENT) return -1;
+  if (id < FIELD_NAME || id > FIELD_BASE_ATTACK) return -1;
   return id - FIELD_NAME;
 }
 

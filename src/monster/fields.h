@@ -5,7 +5,7 @@
 
 namespace veldarin {
 
-// Identifies one of a monster's 23 text fields; 0 means no field.
+// Identifies one of a monster's 24 text fields; 0 means no field.
 using FieldId = int;
 
 inline constexpr FieldId FIELD_NONE = 0;
@@ -32,8 +32,10 @@ inline constexpr FieldId FIELD_CHALLENGE_RATING = 120;
 inline constexpr FieldId FIELD_TREASURE = 121;
 inline constexpr FieldId FIELD_ALIGNMENT = 122;
 inline constexpr FieldId FIELD_ADVANCEMENT = 123;
+// Only 3.5 tables have this row, under its own label (tried apart from the others).
+inline constexpr FieldId FIELD_BASE_ATTACK = 124;
 
-inline constexpr int FIELD_COUNT = 23;
+inline constexpr int FIELD_COUNT = 24;
 
 // One row of the catalogue: the label heads the field's row in an input table and its line in
 // the full listing; the abbreviation prefixes it in the abbreviated stat line ("" for none).
@@ -68,12 +70,13 @@ inline constexpr std::array<FieldInfo, FIELD_COUNT> fieldTable{{
     {FIELD_TREASURE, "Treasure", ""},
     {FIELD_ALIGNMENT, "Alignment", "AL"},
     {FIELD_ADVANCEMENT, "Advancement", ""},
+    {FIELD_BASE_ATTACK, "Base Attack/Grapple", "Base Atk"},
 }};
 
-// Position (0 to 22) of the catalogue row with this id, or -1 when there is none.
+// Position (0 to 23) of the catalogue row with this id, or -1 when there is none.
 int fieldIndex(FieldId id);
 
-// Id of the catalogue row at this position; FIELD_NONE for a position outside 0 to 22.
+// Id of the catalogue row at this position; FIELD_NONE for a position outside 0 to 23.
 FieldId fieldIdAt(int position);
 
 }  // namespace veldarin

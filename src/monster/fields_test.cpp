@@ -14,8 +14,9 @@ TEST(FieldIndexTest, MapsCatalogueIdsAndRejectsOthers) {
       {FIELD_HIT_POINTS, 3},
       {FIELD_ABBR_ATTACKS, 9},
       {FIELD_ADVANCEMENT, 22},
+      {FIELD_BASE_ATTACK, 23},
       {100, -1},
-      {124, -1},
+      {125, -1},
       {0, -1},
       {-101, -1},
   };
@@ -24,10 +25,10 @@ TEST(FieldIndexTest, MapsCatalogueIdsAndRejectsOthers) {
 
 TEST(FieldIdAtTest, RoundTripsEveryPositionAndRejectsOthers) {
   EXPECT_EQ(fieldIdAt(0), FIELD_NAME);
-  EXPECT_EQ(fieldIdAt(22), FIELD_ADVANCEMENT);
+  EXPECT_EQ(fieldIdAt(23), FIELD_BASE_ATTACK);
   for (int p = 0; p < FIELD_COUNT; ++p) EXPECT_EQ(fieldIndex(fieldIdAt(p)), p);
   EXPECT_EQ(fieldIdAt(-1), FIELD_NONE);
-  EXPECT_EQ(fieldIdAt(23), FIELD_NONE);
+  EXPECT_EQ(fieldIdAt(24), FIELD_NONE);
 }
 
 TEST(FieldTableTest, NoLabelBeginsAnother) {

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,22 +15,75 @@ namespace veldarin {
 
 namespace {
 
-// The catalogue field whose label begins the line, or FIELD_NONE.
-FieldId labelOf(std::string_view line) {
-  if (line.empty()) return FIELD_NONE;
+// A row of the table: a catalogue field, or one of a 3.5 table's rows that have none.
+using Row = int;
+constexpr Row ROW_NONE = FIELD_NONE;
+constexpr Row ROW_FULL_ATTACK = -1;
+constexpr Row ROW_ATTACK = -2;
+constexpr Row ROW_DROPPED = -3;
+
+struct RowLabel {
+  std::string_view label;
+  Row row;
+};
+
+// The rows that 3.5 tables renamed or added, tried in this order after the catalogue's.
+constexpr std::array<RowLabel, 7> EDITION35_LABELS{{
+    {"Armor Class", FIELD_AC},
+    {"Space/Reach", FIELD_FACE_REACH},
+    {"Environment", FIELD_CLIMATE_TERRAIN},
+    {"Full Attack", ROW_FULL_ATTACK},
+    {"Base Attack", FIELD_BASE_ATTACK},
+    {"Attack", ROW_ATTACK},
+    {"Level Adjustment", ROW_DROPPED},
+}};
+
+struct LabelMatch {
+  Row row = ROW_NONE;
+  std::size_t labelSize = 0;
+  bool edition35 = false;
+};
+
+// The row whose label begins the line. The base attack's catalogue label is not among them:
+// only the 3.5 labels lead to it, and those count only with a ":" in the label cell, so that
+// wrapped text such as "Attack; Great Fortitude" stays a continuation.
+LabelMatch labelOf(std::string_view line, std::string_view labelCell) {
+  if (line.empty()) return {};
   for (const FieldInfo& info : fieldTable) {
+    if (info.id == FIELD_BASE_ATTACK) continue;
     // The first letter rules out nearly every label before a whole comparison.
-    if (line.front() == info.label.front() && line.starts_with(info.label)) return info.id;
+    if (line.front() == info.label.front() && line.starts_with(info.label)) {
+      return {info.id, info.label.size(), false};
+    }
   }
-  return FIELD_NONE;
+  if (labelCell.find(':') == std::string_view::npos) return {};
+  for (const RowLabel& label : EDITION35_LABELS) {
+    if (line.starts_with(label.label)) return {label.row, label.label.size(), true};
+  }
+  return {};
+}
+
+// Appends to the monster's text of the row; a dropped row keeps nothing.
+void appendToRow(Monster& monster, Row row, std::string_view text,
+                 const char* separator = nullptr) {
+  switch (row) {
+    case ROW_FULL_ATTACK:
+      return appendText(monster.edition35.fullAttack, text, separator);
+    case ROW_ATTACK:
+      return appendText(monster.edition35.attack, text, separator);
+    case ROW_DROPPED:
+      return;
+    default:
+      return monster.appendToField(row, text, separator);
+  }
 }
 
 // A single-block stat line's value: what follows the first ":" and the character after it, or
 // without any ":" what follows the label, less leading spaces.
-std::string_view singleBlockValue(std::string_view line, FieldId id) {
+std::string_view singleBlockValue(std::string_view line, std::size_t labelSize) {
   const std::size_t colon = line.find(':');
   if (colon == std::string_view::npos) {
-    std::string_view rest = line.substr(fieldTable[fieldIndex(id)].label.size());
+    std::string_view rest = line.substr(labelSize);
     while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
     return rest;
   }
@@ -52,15 +106,16 @@ class TableReader {
   std::string_view line() const { return line_; }
   std::size_t fieldCount() const { return fieldCount_; }
 
+  std::string_view labelCell() const { return cells_.empty() ? std::string_view() : cells_[0]; }
+
   std::string_view cellOf(int monster) const {
     const std::size_t column = MonsterGroup::columnIndex(widest_, monster);
     return column < cells_.size() ? cells_[column] : std::string_view();
   }
 
-  void appendColumns(FieldId id, const char* separator = nullptr) {
-    for (int i = 0; i < group_.count; ++i) {
-      group_.monsters[i].appendToField(id, cellOf(i), separator);
-    }
+  void appendColumns(Row row, const char* separator = nullptr) {
+    for (int i = 0; i < group_.count; ++i)
+      appendToRow(group_.monsters[i], row, cellOf(i), separator);
   }
 
  private:
@@ -74,6 +129,11 @@ class TableReader {
 
 void prepare(Monster& monster) {
   for (const FieldInfo& info : fieldTable) monster.cutFieldAtTilde(info.id);
+  if (monster.edition35.table) {
+    cutBeforeFirst(monster.edition35.fullAttack, '~');
+    cutBeforeFirst(monster.edition35.attack, '~');
+    monster.prepareEdition35();
+  }
   monster.appendToField(FIELD_HIT_POINTS, "___");
   monster.extractNumbers();
   monster.summarizeAttacks();
@@ -113,26 +173,38 @@ bool readHead(MonsterGroup& group, TableReader& table, bool singleBlock) {
   return true;
 }
 
+// Marks every monster as one of a 3.5 table, noting which attack row it had.
+void markEdition35(MonsterGroup& group, Row row) {
+  for (int i = 0; i < group.count; ++i) {
+    Edition35& edition = group.monsters[i].edition35;
+    edition.table = true;
+    if (row == ROW_FULL_ATTACK) edition.fullAttackRow = true;
+    if (row == ROW_ATTACK) edition.attackRow = true;
+  }
+}
+
 // The stat rows and their continuation lines, to the end of the file.
 void readRows(MonsterGroup& group, TableReader& table, std::size_t widest) {
   const bool singleBlock = widest == 1;
-  FieldId previous = FIELD_NONE;
+  Row previous = ROW_NONE;
   while (table.nextLine()) {
-    const FieldId id = labelOf(table.line());
-    if (id != FIELD_NONE) {
-      if (singleBlock && id != previous) {
-        group.monsters[0].appendToField(id, singleBlockValue(table.cellOf(0), id));
+    const LabelMatch match = labelOf(table.line(), table.labelCell());
+    const Row row = match.row;
+    if (match.edition35) markEdition35(group, row);
+    if (row != ROW_NONE) {
+      if (singleBlock && row != previous) {
+        appendToRow(group.monsters[0], row, singleBlockValue(table.cellOf(0), match.labelSize));
       } else {
-        table.appendColumns(id);
+        table.appendColumns(row);
       }
-      previous = id;
-    } else if (previous == FIELD_NONE) {
+      previous = row;
+    } else if (previous == ROW_NONE) {
       continue;
     } else if (table.fieldCount() == widest) {
       table.appendColumns(previous);
     } else {
-      for (int i = 0; i < group.count; ++i) group.monsters[i].appendToField(previous, "...");
-      previous = FIELD_NONE;
+      for (int i = 0; i < group.count; ++i) appendToRow(group.monsters[i], previous, "...");
+      previous = ROW_NONE;
     }
   }
 }

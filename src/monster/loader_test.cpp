@@ -135,6 +135,54 @@ TEST(LoaderTest, SingleBlockLayout) {
   }
 }
 
+// 3.5 rows in a two-column table (checked in column B) or a single block.
+TEST(LoaderTest, Edition35Rows) {
+  const struct {
+    const char* name;
+    bool table;
+    std::string rows;
+    FieldId id;
+    const char* expected;
+  } cases[] = {
+      {"armor class", true, "Armor Class:\t15\t16 (+4 natural)\n", FIELD_AC, "16 (+4 natural)"},
+      {"environment", true, "Environment:\tx\tWarm marshes\n", FIELD_CLIMATE_TERRAIN,
+       "Warm marshes"},
+      {"base attack", true, "Base Attack/Grapple:\t+1/-3\t+2/+4\n", FIELD_BASE_ATTACK, "+2/+4"},
+      {"space as face", true, "Space/Reach:\t5 ft./5 ft.\t15 ft./10 ft.\n", FIELD_FACE_REACH,
+       "15 ft. by 15 ft./10 ft."},
+      {"fractional space", true, "Space/Reach:\tx\t2-1/2 ft./0 ft.\n", FIELD_FACE_REACH,
+       "2-1/2 ft. by 2-1/2 ft./0 ft."},
+      {"space with words", true, "Space/Reach:\tx\tTiny 5 ft./5 ft.\n", FIELD_FACE_REACH,
+       "Tiny 5 ft./5 ft."},
+      {"full attack wins", true,
+       "Full Attack:\tx\tBite +2 melee (1d4) and 2 claws +0 melee (1d3)\nAttack:\tx\tClaw\n",
+       FIELD_DAMAGE, "Bite 1d4, claws 1d3"},
+      {"attack alone", true, "Attack:\tx\tClaw +1 melee (1d3)\n", FIELD_ATTACKS, "Claw +1 melee"},
+      {"continued attack", true,
+       "Full Attack:\tx\tBite +2 melee (1d4) and\n\ty\tclaw +0 melee (1d3)\n", FIELD_ATTACKS,
+       "Bite +2 melee, claw +0 melee"},
+      {"marked attack", true, "Full Attack:\tx\tBite +2 melee (1d4)\nmore\n", FIELD_ATTACKS,
+       "Bite +2 melee ..."},
+      {"absent entry", true,
+       "Special Attacks:\t\xE2\x80\x94\t\xE2\x80\x94\nLevel Adjustment:\t+1\t+2\n",
+       FIELD_SPECIAL_ATTACKS, "-"},
+      {"3.0 table keeps its dash", true, "Special Attacks:\t\xE2\x80\x94\t\xE2\x80\x94\n",
+       FIELD_SPECIAL_ATTACKS, "\xE2\x80\x94"},
+      {"level adjustment dropped", true, "Feats:\ta\tb\nLevel Adjustment:\t+2\t+3\n\tc\td\nnote\n",
+       FIELD_FEATS, "b"},
+      {"block value", false, "Full Attack: Bite +2 melee (1d4)\n", FIELD_DAMAGE, "Bite 1d4"},
+      {"tilde in attack", false, "Attack: Bite +2 melee (1d4) ~ 2 bites\n", FIELD_ATTACKS,
+       "Bite +2 melee"},
+      {"no colon, no row", false, "Feats: Improved Natural\nAttack; Great Fortitude\n", FIELD_FEATS,
+       "Improved Natural Attack; Great Fortitude"},
+  };
+  for (const auto& c : cases) {
+    const Load load((c.table ? "G\n\tA\tB\n\tT1\tT2\n" : "Lurker\nBeast\n") + c.rows);
+    ASSERT_TRUE(load.ok) << c.name;
+    EXPECT_EQ(load.text(c.table ? 1 : 0, c.id), c.expected) << c.name;
+  }
+}
+
 TEST(LoaderTest, SingleBlockShortLineBeforeType) {
   const Load load("Grey Lurker\n\nMedium Beast\nSpeed: 40 ft.\n");
   ASSERT_TRUE(load.ok);

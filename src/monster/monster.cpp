@@ -22,22 +22,26 @@ const std::string& Monster::field(FieldId id) const {
   return texts_[checkedIndex(id)];
 }
 
+void appendText(std::string& to, std::string_view text, const char* separator) {
+  if (!to.empty()) {
+    if (separator != nullptr) {
+      to += separator;
+    } else if (to.back() != ' ') {
+      to += ' ';
+    }
+  }
+  to += text;
+}
+
 void Monster::clear() {
   for (std::string& text : texts_) text.clear();
+  edition35 = {};
   cr = hitDice = initiative = speed = armorClass = 0;
   fortSave = refSave = willSave = listen = spot = 0;
 }
 
 void Monster::appendToField(FieldId id, std::string_view text, const char* separator) {
-  std::string& f = field(id);
-  if (!f.empty()) {
-    if (separator != nullptr) {
-      f += separator;
-    } else if (f.back() != ' ') {
-      f += ' ';
-    }
-  }
-  f += text;
+  appendText(field(id), text, separator);
 }
 
 void MonsterGroup::clear() {

@@ -20,6 +20,20 @@ inline constexpr int MAX_ATTACK_ITEMS = 16;
 
 using AttackItems = std::array<std::string, MAX_ATTACK_ITEMS>;
 
+// Appends text: a non-empty text first gets the separator, or with no separator (nullptr) a
+// single space unless it already ends in one.
+void appendText(std::string& to, std::string_view text, const char* separator = nullptr);
+
+// What a 3.5 table gives beyond the fields: its two attack rows, which become the Attacks and
+// Damage fields when the monster is prepared.
+struct Edition35 {
+  bool table = false;  // at least one 3.5 row was read
+  bool fullAttackRow = false;
+  bool attackRow = false;
+  std::string fullAttack;
+  std::string attack;
+};
+
 // One creature: its 23 texts, reached only through field(id), and the ten integers derived
 // from them by extractNumbers.
 class Monster {
@@ -32,12 +46,15 @@ class Monster {
   // Empties every text and zeroes every integer.
   void clear();
 
-  // Appends text to a field. A non-empty field first gets the separator, or with no
-  // separator (nullptr) a single space unless it already ends in one.
+  // appendText onto a field.
   void appendToField(FieldId id, std::string_view text, const char* separator = nullptr);
 
   // Cuts the field before its first "~", together with one space directly before it.
   void cutFieldAtTilde(FieldId id);
+
+  // A 3.5 table's preparation: "—" read as "-", the attack row turned into Attacks and
+  // Damage, the square space written as face.
+  void prepareEdition35();
 
   // Sets the ten integers from the texts.
   void extractNumbers();
@@ -77,6 +94,8 @@ class Monster {
   int willSave = 0;
   int listen = 0;
   int spot = 0;
+
+  Edition35 edition35;
 
  private:
   std::array<std::string, FIELD_COUNT> texts_;

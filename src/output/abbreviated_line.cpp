@@ -1,5 +1,6 @@
 #include <array>
 #include <ostream>
+#include <string_view>
 
 #include "monster/monster.h"
 #include "output/entry_list.h"
@@ -9,13 +10,14 @@ namespace veldarin {
 namespace {
 
 // The stat line's entries in the order written, ended by FIELD_NONE.
-constexpr std::array<FieldId, 13> abbrevFieldOrder{
+constexpr std::array<FieldId, 14> abbrevFieldOrder{
     FIELD_CHALLENGE_RATING,
     FIELD_HIT_DICE,
     FIELD_HIT_POINTS,
     FIELD_INITIATIVE,
     FIELD_SPEED,
     FIELD_AC,
+    FIELD_BASE_ATTACK,
     FIELD_ABBR_ATTACKS,
     FIELD_FACE_REACH,
     FIELD_SPECIAL_ATTACKS,
@@ -24,6 +26,13 @@ constexpr std::array<FieldId, 13> abbrevFieldOrder{
     FIELD_SAVES,
     FIELD_NONE,
 };
+
+// "+2/+4" is written "+2; Grp +4": the grapple bonus reads as an entry of its own.
+void writeBaseAttack(std::ostream& file, std::string_view text) {
+  const std::size_t slash = text.find('/');
+  file << text.substr(0, slash);
+  if (slash != std::string_view::npos) file << "; Grp " << text.substr(slash + 1);
+}
 
 }  // namespace
 
@@ -39,7 +48,12 @@ void Monster::printAbbreviated(std::ostream& file) {
     const std::string& text = field(id);
     if (text.empty()) continue;
     if (!first) file << "; ";
-    file << fieldTable[fieldIndex(id)].abbreviation << ' ' << text;
+    file << fieldTable[fieldIndex(id)].abbreviation << ' ';
+    if (id == FIELD_BASE_ATTACK) {
+      writeBaseAttack(file, text);
+    } else {
+      file << text;
+    }
     first = false;
   }
   file << ".\n";

@@ -83,6 +83,24 @@ TEST(PrintAbbreviatedTest, EntriesAndSeparators) {
   EXPECT_EQ(written(spaced), "\n: ; Spd  ; Face/Reach 5x10 ft./10 ft.; SA Rend.\n\t.\n");
 }
 
+TEST(PrintAbbreviatedTest, BaseAttackAndGrapple) {
+  const struct {
+    const char* baseAttack;
+    const char* entries;
+  } cases[] = {
+      {"+2/+4", "AC 14; Base Atk +2; Grp +4; Atks"},
+      {"+3/\xE2\x80\x94", "AC 14; Base Atk +3; Grp \xE2\x80\x94; Atks"},
+      {"+1", "AC 14; Base Atk +1; Atks"},
+      {"/", "AC 14; Base Atk ; Grp ; Atks"},
+      {"", "AC 14; Atks"},
+  };
+  for (const auto& c : cases) {
+    Monster monster = greyLurker();
+    monster.field(FIELD_BASE_ATTACK) = c.baseAttack;
+    EXPECT_NE(written(monster).find(c.entries), std::string::npos) << c.baseAttack;
+  }
+}
+
 TEST(PrintAbbreviatedTest, LongTextsAreWrittenWhole) {
   Monster monster = greyLurker();
   const std::string qualities(3000, 'q');

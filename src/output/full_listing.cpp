@@ -9,11 +9,16 @@ void Monster::printFull(std::ostream& file) const {
   for (int i = 0; i < FIELD_COUNT; ++i) {
     const FieldId id = fieldIdAt(i);
     const std::string& text = field(id);
-    if (id == FIELD_HIT_POINTS || id == FIELD_ABBR_ATTACKS) continue;
+    if (id == FIELD_HIT_POINTS || id == FIELD_ABBR_ATTACKS || id == FIELD_BASE_ATTACK) continue;
     if (id == FIELD_NAME || id == FIELD_TYPE) {
       file << text << '\n';
     } else {
       file << fieldTable[i].label << ": " << (text.empty() ? std::string_view("-") : text) << '\n';
+    }
+    // Only 3.5 tables give a base attack; it follows the armor class, as in their stat blocks.
+    const std::string& baseAttack = field(FIELD_BASE_ATTACK);
+    if (id == FIELD_AC && !baseAttack.empty()) {
+      file << fieldTable[fieldIndex(FIELD_BASE_ATTACK)].label << ": " << baseAttack << '\n';
     }
   }
 }

@@ -27,12 +27,15 @@ TEST(PrintFullTest, TextsAsTheyStand) {
   monster.field(FIELD_HIT_DICE) = " 3d8 (13 hp) ";
   monster.field(FIELD_FEATS) = "-";
   monster.field(FIELD_ALIGNMENT) = "Always lawful good";
+  monster.field(FIELD_BASE_ATTACK) = "+2/+4";
   const Monster before = monster;
   std::ostringstream file;
   monster.printFull(file);
   EXPECT_EQ(file.str().substr(0, 3), "\n\n\n");
   EXPECT_NE(file.str().find("\nHit Dice:  3d8 (13 hp) \n"), std::string::npos);
   EXPECT_NE(file.str().find("\nFeats: -\n"), std::string::npos);
+  EXPECT_NE(file.str().find("\nAC: -\nBase Attack/Grapple: +2/+4\nAttacks: -\n"),
+            std::string::npos);
   EXPECT_NE(file.str().find("\nAlignment: Always lawful good\n"), std::string::npos);
   for (const FieldInfo& info : fieldTable) EXPECT_EQ(monster.field(info.id), before.field(info.id));
 }

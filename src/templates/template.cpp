@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -27,26 +28,47 @@ struct HitDiceBand {
   int crIncrease;
 };
 
-// Highest band first; hit dice below 1 fall through to no band at all.
-constexpr std::array<HitDiceBand, 4> hitDiceBands{{
-    {12, 20, 3, 2},
-    {8, 15, 2, 2},
-    {4, 10, 1, 1},
-    {1, 5, 0, 0},
-}};
+// One edition's rules: the bands, highest first (hit dice below 1 fall through to no band at
+// all), and the damage-reduction text of each grade. Each text ends in ", " so that the spell
+// resistance follows it directly.
+struct EditionRules {
+  std::array<HitDiceBand, 4> bands;
+  std::array<std::string_view, 4> reductionTexts;
+};
 
-// Each text ends in ", " so that the spell resistance follows it directly.
-std::string_view damageReductionText(int grade) {
-  switch (grade) {
-    case 1:
-      return "damage reduction 5/+1, ";
-    case 2:
-      return "damage reduction 5/+2, ";
-    case 3:
-      return "damage reduction 10/+3, ";
-    default:
-      return "";
+constexpr EditionRules RULES_30{
+    {{{12, 20, 3, 2}, {8, 15, 2, 2}, {4, 10, 1, 1}, {1, 5, 0, 0}}},
+    {"", "damage reduction 5/+1, ", "damage reduction 5/+2, ", "damage reduction 10/+3, "},
+};
+
+constexpr EditionRules RULES_35{
+    {{{12, 10, 3, 2}, {8, 10, 2, 2}, {4, 5, 1, 1}, {1, 5, 0, 0}}},
+    {"", "damage reduction 5/magic, ", "damage reduction 5/magic, ", "damage reduction 10/magic, "},
+};
+
+void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reductionGrade,
+             int& crIncrease) {
+  resistance = reductionGrade = crIncrease = 0;
+  for (const HitDiceBand& band : rules.bands) {
+    if (hitDice >= band.fromHitDice) {
+      resistance = band.resistance;
+      reductionGrade = band.reductionGrade;
+      crIncrease = band.crIncrease;
+      return;
+    }
   }
+}
+
+std::string_view damageReductionText(const EditionRules& rules, int grade) {
+  return grade >= 0 && grade < static_cast<int>(rules.reductionTexts.size())
+             ? rules.reductionTexts[grade]
+             : std::string_view();
+}
+
+// 3.0: twice the hit dice. 3.5: hit dice + 5, at most 25.
+int spellResistance(bool edition35, int hitDice) {
+  if (!edition35) return saturatingAdd(hitDice, hitDice);
+  return hitDice < 1 ? 0 : std::min(hitDice, 20) + 5;
 }
 
 void capitalizeFirst(std::string& text) {
@@ -61,7 +83,8 @@ void appendToEntryList(Monster& monster, FieldId id, std::string_view text) {
 }
 
 // Raises an Intelligence below 3 to 3: the score read 4 characters after "Int" is rewritten in
-// place, and an abilities text that ends before that position gets the score appended.
+// place, and an abilities text that ends before that position gets the score appended. Without
+// digits the whole character there becomes "3", so a "—" leaves no stray UTF-8 bytes.
 void raiseIntelligence(std::string& abilities) {
   const std::size_t at = abilities.find("Int");
   if (at == std::string::npos) return;
@@ -83,22 +106,16 @@ void raiseIntelligence(std::string& abilities) {
   if (end > digits) {
     abilities.replace(start, end - start, "3");
   } else {
-    abilities[q] = '3';
+    std::size_t next = q + 1;
+    while (next < abilities.size() && isContinuationByte(abilities[next])) ++next;
+    abilities.replace(q, next - q, "3");
   }
 }
 
 }  // namespace
 
 void Monster::templateBands(int hitDice, int& resistance, int& reductionGrade, int& crIncrease) {
-  resistance = reductionGrade = crIncrease = 0;
-  for (const HitDiceBand& band : hitDiceBands) {
-    if (hitDice >= band.fromHitDice) {
-      resistance = band.resistance;
-      reductionGrade = band.reductionGrade;
-      crIncrease = band.crIncrease;
-      return;
-    }
-  }
+  bandsOf(RULES_30, hitDice, resistance, reductionGrade, crIncrease);
 }
 
 void Monster::applyTemplate(int templateCode) {
@@ -115,16 +132,17 @@ void Monster::applyTemplate(int templateCode) {
   int resistance = 0;
   int reductionGrade = 0;
   int crIncrease = 0;
-  templateBands(hitDice, resistance, reductionGrade, crIncrease);
+  const EditionRules& rules = edition35.table ? RULES_35 : RULES_30;
+  bandsOf(rules, hitDice, resistance, reductionGrade, crIncrease);
 
   std::string sentence = "darkvision 60 ft., ";
   sentence.append(texts.resistanceTypes)
       .append(" resistance ")
       .append(std::to_string(resistance))
       .append(", ")
-      .append(damageReductionText(reductionGrade))
+      .append(damageReductionText(rules, reductionGrade))
       .append("SR ")
-      .append(std::to_string(saturatingAdd(hitDice, hitDice)));
+      .append(std::to_string(spellResistance(edition35.table, hitDice)));
   appendToEntryList(*this, FIELD_SPECIAL_QUALITIES, sentence);
 
   if (crIncrease > 0) {

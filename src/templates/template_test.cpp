@@ -86,6 +86,31 @@ TEST(ApplyTemplateTest, SpecialQualitiesSentenceByHitDice) {
   }
 }
 
+TEST(ApplyTemplateTest, Edition35Bands) {
+  const struct {
+    int hitDice;
+    const char* sentenceEnd;
+    const char* rating;
+  } cases[] = {
+      {0, "resistance 0, SR 0", "4"},
+      {3, "resistance 5, SR 8", "4"},
+      {4, "resistance 5, damage reduction 5/magic, SR 9", "5"},
+      {11, "resistance 10, damage reduction 5/magic, SR 16", "6"},
+      {12, "resistance 10, damage reduction 10/magic, SR 17", "6"},
+      {20, "resistance 10, damage reduction 10/magic, SR 25", "6"},
+      {INT_MAX, "resistance 10, damage reduction 10/magic, SR 25", "6"},
+  };
+  for (const auto& c : cases) {
+    Monster monster = caveLizard(0);
+    monster.hitDice = c.hitDice;
+    monster.edition35.table = true;
+    monster.applyTemplate(TEMPLATE_FIENDISH);
+    EXPECT_TRUE(monster.field(FIELD_SPECIAL_QUALITIES).ends_with(c.sentenceEnd))
+        << monster.field(FIELD_SPECIAL_QUALITIES);
+    EXPECT_EQ(monster.field(FIELD_CHALLENGE_RATING), c.rating) << c.hitDice;
+  }
+}
+
 TEST(ApplyTemplateTest, EntryListsAndCapitals) {
   const struct {
     const char* before;
@@ -145,6 +170,9 @@ TEST(ApplyTemplateTest, MinimumIntelligence) {
     const char* after;
   } cases[] = {
       {"Int -", "Int 3"},
+      {"Int \xE2\x80\x94, Wis 9", "Int 3, Wis 9"},
+      {"Int \xE2\x80\x94", "Int 3"},
+      {"Int \xC3\xA9\x80x", "Int 3x"},
       {"Int 0", "Int 3"},
       {"Int 1", "Int 3"},
       {"Int 2, Wis 9", "Int 3, Wis 9"},

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace veldarin {
+
+// A 3.5 attack line written as the 3.0 Attacks and Damage texts that the attack summary reads:
+// "Bite +8 melee (1d8+2) and slam +3 melee (1d4+1)" gives the attacks
+// "Bite +8 melee, slam +3 melee" and the damage "Bite 1d8+2, slam 1d4+1".
+struct AttacksAndDamage {
+  std::string attacks;
+  std::string damage;
+};
+
+AttacksAndDamage splitFullAttack(std::string_view text);
+
+}  // namespace veldarin
