@@ -26,6 +26,9 @@ constexpr std::array<std::string_view, 10> usageLines{
     "              1=celestial, 2=fiendish",
 };
 
+constexpr std::string_view LICENSE_LINE =
+    "Copyright (c) 2026 The VELDARIN developers, MIT License.";
+
 }  // namespace
 
 void printUsage() {
@@ -41,6 +44,15 @@ bool Params::parseParams(int argc, const char* const* argv) {
 
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
+    // The two long options every Unix user and packaging tool tries first.
+    if (argument == "--help") {
+      printUsage();
+      return false;
+    }
+    if (argument == "--version") {
+      printLine(LICENSE_LINE);
+      return false;
+    }
     if (argument.starts_with('-') || argument.starts_with('/')) {
       if (argument.size() < 2) continue;
       const std::string_view value = argument.substr(2);

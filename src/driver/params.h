@@ -10,7 +10,8 @@ namespace veldarin {
 // The settings of one run, all from the command line.
 struct Params {
   // Fills every field from the arguments. False when the usage text was printed instead (a
-  // "?" or "h" switch, or a third plain argument); the run then stops.
+  // "?" or "h" switch, "--help", or a third plain argument) or the license line ("--version",
+  // which follows the banner's version); the run then stops.
   bool parseParams(int argc, const char* const* argv);
 
   // True when both codes are in range and the input and output are not the same file;
