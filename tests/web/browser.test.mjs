@@ -5,6 +5,7 @@ import {test, after, before} from 'node:test';
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -97,4 +98,46 @@ test('a message stands out, and the page fits a phone screen', async () => {
   assert.ok(overflow <= 0, `the page is ${overflow} px wider than the screen`);
   await page.click('[data-example="grey-lurker"]');
   await page.screenshot({path: path.join(shots, 'phone.png'), fullPage: true});
+});
+
+test('nothing leaves the page: no console error, and no request reaches a server', async () => {
+  let requests = 0;
+  const server = http.createServer((request, response) => {
+    requests += 1;
+    response.end('x');
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const fresh = await browser.newPage();
+  const errors = [];
+  fresh.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+  fresh.on('pageerror', (error) => errors.push(error.message));
+  try {
+    await fresh.goto(page_url);
+    await fresh.waitForSelector('body[data-runs]', {timeout: 5000});
+    for (const format of ['1', '2', '3', '4']) {
+      await fresh.select('#format', format);
+      const runs = await fresh.$eval('body', (body) => Number(body.dataset.runs));
+      await fresh.click('#run');
+      await fresh.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, runs);
+    }
+    assert.deepEqual(errors, []);
+    await fresh.evaluate(async (target) => {
+      await fetch(target + 'fetch').catch(() => {});
+      await new Promise((resolve) => {
+        const image = document.createElement('img');
+        image.onload = image.onerror = resolve;
+        image.src = target + 'image';
+        document.body.append(image);
+      });
+    }, url);
+    assert.equal(requests, 0);
+    const folder = path.join(root, 'build/web');
+    const size = fs.readdirSync(folder)
+        .reduce((sum, name) => sum + fs.statSync(path.join(folder, name)).size, 0);
+    assert.ok(size < 400_000, `the page is ${size} bytes`);
+  } finally {
+    await fresh.close();
+    server.close();
+  }
 });
