@@ -34,7 +34,7 @@ struct Edition35 {
   std::string attack;
 };
 
-// One creature: its 23 texts, reached only through field(id), and the ten integers derived
+// One creature: its 24 texts, reached only through field(id), and the ten integers derived
 // from them by extractNumbers.
 class Monster {
  public:

@@ -6,6 +6,8 @@ namespace veldarin {
 
 void Monster::printFull(std::ostream& file) const {
   file << '\n';
+  // Only 3.5 tables give a base attack; it follows the armor class, as in their stat blocks.
+  const std::string& baseAttack = field(FIELD_BASE_ATTACK);
   for (int i = 0; i < FIELD_COUNT; ++i) {
     const FieldId id = fieldIdAt(i);
     const std::string& text = field(id);
@@ -15,8 +17,6 @@ void Monster::printFull(std::ostream& file) const {
     } else {
       file << fieldTable[i].label << ": " << (text.empty() ? std::string_view("-") : text) << '\n';
     }
-    // Only 3.5 tables give a base attack; it follows the armor class, as in their stat blocks.
-    const std::string& baseAttack = field(FIELD_BASE_ATTACK);
     if (id == FIELD_AC && !baseAttack.empty()) {
       file << fieldTable[fieldIndex(FIELD_BASE_ATTACK)].label << ": " << baseAttack << '\n';
     }
