@@ -17,7 +17,7 @@ else()
 endif()
 include(GoogleTest)
 
-add_library(veldarin_allocation_seam OBJECT src/driver/allocation.cpp)
+add_library(veldarin_allocation_seam OBJECT src/system/allocation.cpp)
 target_include_directories(veldarin_allocation_seam PUBLIC src)
 target_compile_definitions(veldarin_allocation_seam PUBLIC VELDARIN_ALLOCATION_SEAM)
 
@@ -25,26 +25,26 @@ add_library(veldarin_test_support STATIC tests/support/scratch_dir.cpp)
 target_include_directories(veldarin_test_support PUBLIC tests)
 
 add_executable(veldarin_unit_tests
+  src/system/allocation_test.cpp
+  src/monster/fields_test.cpp
+  src/monster/monster_test.cpp
+  src/read/full_attack_test.cpp
+  src/read/line_reader_test.cpp
+  src/read/loader_test.cpp
+  src/read/numbers_test.cpp
+  src/read/tab_fields_test.cpp
+  src/read/to_int_test.cpp
   src/condense/abbreviation_test.cpp
   src/condense/attack_summary_test.cpp
-  src/condense/full_attack_test.cpp
   src/condense/spreadsheet_text_test.cpp
-  src/driver/allocation_failure_test.cpp
-  src/driver/allocation_test.cpp
-  src/driver/params_test.cpp
-  src/monster/fields_test.cpp
-  src/monster/line_reader_test.cpp
-  src/monster/loader_test.cpp
-  src/monster/monster_test.cpp
-  src/monster/numbers_test.cpp
-  src/monster/tab_fields_test.cpp
-  src/monster/to_int_test.cpp
+  src/templates/template_test.cpp
   src/output/abbreviated_line_test.cpp
   src/output/full_listing_test.cpp
   src/output/spreadsheet_row_test.cpp
   src/output/summary_file_test.cpp
   src/output/summary_writer_test.cpp
-  src/templates/template_test.cpp
+  src/driver/allocation_failure_test.cpp
+  src/driver/params_test.cpp
   $<TARGET_OBJECTS:veldarin_allocation_seam>
 )
 target_compile_definitions(veldarin_unit_tests PRIVATE VELDARIN_ALLOCATION_SEAM)

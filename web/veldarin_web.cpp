@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "driver/console.h"
 #include "driver/params.h"
 #include "driver/run.h"
 #include "monster/monster.h"
+#include "system/console.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <string_view>
 #include <vector>
 
-#include "condense/attack_item.h"
 #include "monster/ascii.h"
 #include "monster/monster.h"
-#include "monster/tab_fields.h"
+#include "read/attack_item.h"
+#include "read/tab_fields.h"
 
 namespace veldarin {
 

@@ -5,10 +5,10 @@
 #include <iterator>
 #include <string>
 
-#include "driver/allocation.h"
 #include "monster/monster.h"
 #include "support/portable.h"
 #include "support/scratch_dir.h"
+#include "system/allocation.h"
 
 namespace veldarin {
 namespace {

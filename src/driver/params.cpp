@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <string_view>
 
-#include "driver/console.h"
-#include "driver/platform.h"
 #include "monster/ascii.h"
-#include "monster/to_int.h"
+#include "read/to_int.h"
+#include "system/console.h"
+#include "system/platform.h"
 
 namespace veldarin {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "driver/allocation.h"
-#include "driver/console.h"
 #include "driver/params.h"
-#include "driver/platform.h"
 #include "monster/monster.h"
+#include "system/allocation.h"
+#include "system/console.h"
+#include "system/platform.h"
 
 namespace veldarin {
 

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <system_error>
 
-#include "driver/allocation.h"
-#include "driver/platform.h"
+#include "system/allocation.h"
+#include "system/platform.h"
 
 namespace veldarin {
 

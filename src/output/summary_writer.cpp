@@ -1,10 +1,10 @@
 #include <ostream>
 #include <string>
 
-#include "driver/console.h"
 #include "monster/monster.h"
 #include "output/format_codes.h"
 #include "output/summary_file.h"
+#include "system/console.h"
 
 namespace veldarin {
 

@@ -5,7 +5,7 @@
 
 #include "monster/ascii.h"
 #include "monster/monster.h"
-#include "monster/to_int.h"
+#include "read/to_int.h"
 #include "templates/template_codes.h"
 
 namespace veldarin {

@@ -4,7 +4,7 @@
 
 #include "monster/ascii.h"
 #include "monster/monster.h"
-#include "monster/to_int.h"
+#include "read/to_int.h"
 
 namespace veldarin {
 

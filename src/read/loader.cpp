@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/console.h"
-#include "monster/line_reader.h"
 #include "monster/monster.h"
-#include "monster/tab_fields.h"
 #include "monster/text_cut.h"
-#include "monster/text_source.h"
+#include "read/line_reader.h"
+#include "read/tab_fields.h"
+#include "read/text_source.h"
+#include "system/console.h"
 
 namespace veldarin {
 

@@ -1,11 +1,11 @@
-#include "monster/text_source.h"
+#include "read/text_source.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include "driver/platform.h"
+#include "system/platform.h"
 
 namespace veldarin {
 

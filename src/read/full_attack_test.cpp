@@ -1,4 +1,4 @@
-#include "condense/full_attack.h"
+#include "read/full_attack.h"
 
 #include <gtest/gtest.h>
 

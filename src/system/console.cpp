@@ -1,4 +1,4 @@
-#include "driver/console.h"
+#include "system/console.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "monster/tab_fields.h"
+#include "read/tab_fields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "condense/full_attack.h"
+#include "read/full_attack.h"
 
 #include <array>
 
-#include "condense/attack_item.h"
+#include "read/attack_item.h"
 
 namespace veldarin {
 

@@ -1,4 +1,4 @@
-#include "driver/allocation.h"
+#include "system/allocation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "monster/to_int.h"
+#include "read/to_int.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "driver/platform.h"
+#include "system/platform.h"
 
 #include <system_error>
 

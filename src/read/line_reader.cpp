@@ -1,4 +1,4 @@
-#include "monster/line_reader.h"
+#include "read/line_reader.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "monster/text_source.h"
+#include "read/text_source.h"
 
 namespace veldarin {
 

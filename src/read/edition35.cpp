@@ -1,9 +1,9 @@
 #include <string>
 #include <string_view>
 
-#include "condense/full_attack.h"
 #include "monster/ascii.h"
 #include "monster/monster.h"
+#include "read/full_attack.h"
 
 namespace veldarin {
 

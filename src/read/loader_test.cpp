@@ -4,7 +4,7 @@
 #include <string>
 
 #include "monster/monster.h"
-#include "monster/text_source.h"
+#include "read/text_source.h"
 #include "support/scratch_dir.h"
 #include "support/windows_text.h"
 

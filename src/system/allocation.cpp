@@ -1,11 +1,11 @@
-#include "driver/allocation.h"
+#include "system/allocation.h"
 
 #include <charconv>
 #include <cstdlib>
 #include <new>
 #include <string_view>
 
-#include "driver/console.h"
+#include "system/console.h"
 
 namespace veldarin {
 
