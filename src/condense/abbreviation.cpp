@@ -48,7 +48,8 @@ void Monster::abbreviateFields() {
   cutFieldAtParen(FIELD_HIT_DICE);
   cutFieldAtParen(FIELD_AC);
   cutFieldAtParen(FIELD_INITIATIVE);
-  abbreviateAlignment(field(FIELD_ALIGNMENT));
+  // A Pathfinder alignment is a code already.
+  if (!pathfinder.block) abbreviateAlignment(field(FIELD_ALIGNMENT));
   abbreviateFaceReach(field(FIELD_FACE_REACH));
   clearFieldIfDash(FIELD_SPECIAL_ATTACKS);
   clearFieldIfDash(FIELD_SPECIAL_QUALITIES);

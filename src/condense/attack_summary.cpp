@@ -19,6 +19,11 @@ std::string_view fromPosition(std::string_view text, std::size_t pos) {
 
 // The damage item with the attack's name removed, or none when it does not repeat the name.
 bool damageText(std::string_view key, std::string_view damage, std::string_view& out) {
+  // A nameless attack (a Pathfinder swarm's "swarm (3d6)") has no name to skip in its damage.
+  if (key.empty()) {
+    out = damage;
+    return true;
+  }
   const std::size_t length = key.size();
   if (damage.starts_with(key)) {
     out = fromPosition(damage, length + 1);
@@ -48,7 +53,8 @@ std::string condensePair(std::string_view attack, std::string_view damage) {
 
   std::string entry;
   entry.reserve(name.size() + bonus.size() + text.size() + 4);
-  entry.append(name).append(" ").append(bonus).append(" (").append(text).append(")");
+  if (!name.empty()) entry.append(name).append(" ");
+  entry.append(bonus).append(" (").append(text).append(")");
   return entry;
 }
 

@@ -48,7 +48,7 @@ TEST(SummarizeAttacksTest, CondensesPairs) {
       {"10 tentacles +6 melee", "Tentacle 1d4", "10 tentacles +6 (1d4)"},
       {"Claw +2 ranged melee +9 melee", "Claw 1d3", "..."},
       {"Rock +3 ranged melee", "Rock 2d6", "..."},
-      {"+5 melee", "1d6", " +5 (d6)"},
+      {"+5 melee", "1d6", "+5 (1d6)"},
       {"Bite +5 melee", "Bite", "bite +5 ()"},
       {"Bite +5 melee", "Bit", "bite +5 ()"},
       {"SLAM +2 MELEE", "SLAM 1D4", "slam +2 (1d4)"},

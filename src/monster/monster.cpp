@@ -36,6 +36,7 @@ void appendText(std::string& to, std::string_view text, const char* separator) {
 void Monster::clear() {
   for (std::string& text : texts_) text.clear();
   edition35 = {};
+  pathfinder = {};
   cr = hitDice = initiative = speed = armorClass = 0;
   fortSave = refSave = willSave = listen = spot = 0;
 }

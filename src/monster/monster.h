@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,18 @@ struct Edition35 {
   std::string attack;
 };
 
+// What a Pathfinder block gives beyond the fields: its attack lines, which become the Attacks
+// and Damage fields when the monster is prepared, and the Perception that stands for both
+// Listen and Spot.
+struct Pathfinder {
+  bool block = false;
+  bool meleeLine = false;
+  bool rangedLine = false;
+  std::string melee;
+  std::string ranged;
+  std::optional<int> perception;
+};
+
 // One creature: its 24 texts, reached only through field(id), and the ten integers derived
 // from them by extractNumbers.
 class Monster {
@@ -55,6 +68,10 @@ class Monster {
   // A 3.5 table's preparation: "—" read as "-", the attack row turned into Attacks and
   // Damage, the square space written as face.
   void prepareEdition35();
+
+  // A Pathfinder block's preparation: "—" read as "-", the Melee and Ranged lines turned into
+  // Attacks and Damage.
+  void preparePathfinder();
 
   // Sets the ten integers from the texts.
   void extractNumbers();
@@ -96,6 +113,7 @@ class Monster {
   int spot = 0;
 
   Edition35 edition35;
+  Pathfinder pathfinder;
 
  private:
   std::array<std::string, FIELD_COUNT> texts_;

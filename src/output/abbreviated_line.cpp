@@ -49,7 +49,8 @@ void Monster::printAbbreviated(std::ostream& file) {
     if (text.empty()) continue;
     if (!first) file << "; ";
     file << fieldTable[fieldIndex(id)].abbreviation << ' ';
-    if (id == FIELD_BASE_ATTACK) {
+    // Pathfinder's "+1; CMB +4; CMD 14" has no grapple to split off.
+    if (id == FIELD_BASE_ATTACK && !pathfinder.block) {
       writeBaseAttack(file, text);
     } else {
       file << text;

@@ -6,7 +6,8 @@ namespace veldarin {
 
 void Monster::printFull(std::ostream& file) const {
   file << '\n';
-  // Only 3.5 tables give a base attack; it follows the armor class, as in their stat blocks.
+  // Only 3.5 tables and Pathfinder blocks give a base attack; it follows the armor class, as in
+  // their stat blocks.
   const std::string& baseAttack = field(FIELD_BASE_ATTACK);
   for (int i = 0; i < FIELD_COUNT; ++i) {
     const FieldId id = fieldIdAt(i);
@@ -18,7 +19,9 @@ void Monster::printFull(std::ostream& file) const {
       file << fieldTable[i].label << ": " << (text.empty() ? std::string_view("-") : text) << '\n';
     }
     if (id == FIELD_AC && !baseAttack.empty()) {
-      file << fieldTable[fieldIndex(FIELD_BASE_ATTACK)].label << ": " << baseAttack << '\n';
+      // Pathfinder's line holds CMB and CMD rather than a grapple: it keeps the short caption.
+      const FieldInfo& info = fieldTable[fieldIndex(FIELD_BASE_ATTACK)];
+      file << (pathfinder.block ? info.abbreviation : info.label) << ": " << baseAttack << '\n';
     }
   }
 }

@@ -3,17 +3,12 @@
 
 #include "monster/ascii.h"
 #include "monster/monster.h"
+#include "read/absent_dash.h"
 #include "read/full_attack.h"
 
 namespace veldarin {
 
 namespace {
-
-constexpr std::string_view EM_DASH = "\xE2\x80\x94";
-
-void dashAsAbsent(std::string& text) {
-  if (text == EM_DASH) text.assign(1, '-');
-}
 
 // A 3.5 space is a square: "15 ft./10 ft." is face "15 ft. by 15 ft." with reach 10 ft.
 void squareSpaceAsFace(std::string& text) {

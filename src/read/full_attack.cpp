@@ -39,9 +39,14 @@ int depthAfter(int depth, char c) {
   return depth;
 }
 
+bool holdsKind(std::string_view text) {
+  return text.find(" melee") != std::string_view::npos ||
+         text.find(" ranged") != std::string_view::npos;
+}
+
 // One attack: the damage in its last parenthesised group leaves the attack and goes to the
 // damage text behind the attack's name.
-void appendItem(std::string_view item, AttacksAndDamage& out) {
+void appendItem(std::string_view item, std::string_view impliedKind, AttacksAndDamage& out) {
   std::size_t open = std::string_view::npos;
   std::size_t groupStart = std::string_view::npos;
   std::size_t groupEnd = 0;
@@ -66,6 +71,9 @@ void appendItem(std::string_view item, AttacksAndDamage& out) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
   const std::size_t attackStart = out.attacks.size();
   out.attacks.append(before).append(item.substr(groupEnd + 1));
+  if (!impliedKind.empty() && !holdsKind(std::string_view(out.attacks).substr(attackStart))) {
+    out.attacks.insert(attackStart + before.size(), impliedKind);
+  }
 
   const std::string_view attack = std::string_view(out.attacks).substr(attackStart);
   AttackParts parts;
@@ -77,7 +85,7 @@ void appendItem(std::string_view item, AttacksAndDamage& out) {
 
 }  // namespace
 
-AttacksAndDamage splitFullAttack(std::string_view text) {
+AttacksAndDamage splitFullAttack(std::string_view text, std::string_view impliedKind) {
   AttacksAndDamage out;
   std::size_t itemStart = 0;
   int depth = 0;
@@ -89,13 +97,13 @@ AttacksAndDamage splitFullAttack(std::string_view text) {
       ++i;
       continue;
     }
-    appendItem(text.substr(itemStart, i - itemStart), out);
+    appendItem(text.substr(itemStart, i - itemStart), impliedKind, out);
     out.attacks += separator->as30;
     out.damage += separator->as30;
     i += separator->text.size();
     itemStart = i;
   }
-  appendItem(text.substr(itemStart), out);
+  appendItem(text.substr(itemStart), impliedKind, out);
   return out;
 }
 

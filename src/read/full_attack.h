@@ -13,6 +13,8 @@ struct AttacksAndDamage {
   std::string damage;
 };
 
-AttacksAndDamage splitFullAttack(std::string_view text);
+// Pathfinder leaves the word "melee" or "ranged" out of its attack lines: an `impliedKind` ("
+// melee" or " ranged") is put back into each attack that has a damage group and neither word.
+AttacksAndDamage splitFullAttack(std::string_view text, std::string_view impliedKind = {});
 
 }  // namespace veldarin

@@ -7,6 +7,7 @@
 #include "monster/monster.h"
 #include "monster/text_cut.h"
 #include "read/line_reader.h"
+#include "read/pathfinder_block.h"
 #include "read/tab_fields.h"
 #include "read/text_source.h"
 #include "system/console.h"
@@ -134,6 +135,11 @@ void prepare(Monster& monster) {
     cutBeforeFirst(monster.edition35.attack, '~');
     monster.prepareEdition35();
   }
+  if (monster.pathfinder.block) {
+    cutBeforeFirst(monster.pathfinder.melee, '~');
+    cutBeforeFirst(monster.pathfinder.ranged, '~');
+    monster.preparePathfinder();
+  }
   monster.appendToField(FIELD_HIT_POINTS, "___");
   monster.extractNumbers();
   monster.summarizeAttacks();
@@ -154,6 +160,10 @@ namespace {
 bool readError() {
   printLine("loadFromFile(): error reading file.");
   return false;
+}
+
+void tooManyMonsters() {
+  printLine("loadFromFile(): more than 8 monsters; only the first 8 are read.");
 }
 
 // The group-name, name and type lines; false when the file ends before them.
@@ -230,18 +240,29 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
   clear();
   LineReader reader(source);
   std::size_t widest = 0;
+  BlockDetector blocks;
   {
     // Scoped, so that a huge line's buffer is gone before the second pass.
     std::string line;
-    while (reader.readLine(line)) widest = std::max(widest, countFields(line));
+    while (reader.readLine(line)) {
+      widest = std::max(widest, countFields(line));
+      if (widest == 1) blocks.see(line);
+    }
   }
   if (reader.failed()) return readError();
-  if (widest > static_cast<std::size_t>(MAX_MONSTERS) + 1) {
-    printLine("loadFromFile(): more than 8 monsters; only the first 8 are read.");
-  }
+  if (widest > static_cast<std::size_t>(MAX_MONSTERS) + 1) tooManyMonsters();
   if (widest == 0) {
     printLine("loadFromFile(): found no data.");
     return false;
+  }
+  if (widest == 1 && blocks.found()) {
+    if (blocks.titles() > static_cast<std::size_t>(MAX_MONSTERS)) tooManyMonsters();
+    count = static_cast<int>(std::min<std::size_t>(blocks.titles(), MAX_MONSTERS));
+    if (!reader.rewind()) return readError();
+    readPathfinderBlocks(*this, reader);
+    if (reader.failed()) return readError();
+    for (int i = 0; i < count; ++i) prepare(monsters[i]);
+    return true;
   }
   const bool singleBlock = widest == 1;
   count = singleBlock ? 1 : static_cast<int>(std::min<std::size_t>(widest - 1, MAX_MONSTERS));

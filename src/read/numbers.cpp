@@ -59,12 +59,8 @@ class ForwardNumberReader {
   int valueAt(std::size_t i) {
     if (nonSpace_ < i) nonSpace_ = i;
     while (nonSpace_ < text_.size() && isSpaceChar(text_[nonSpace_])) ++nonSpace_;
-    std::size_t digits = nonSpace_;
     bool negative = false;
-    if (digits < text_.size() && (text_[digits] == '+' || text_[digits] == '-')) {
-      negative = text_[digits] == '-';
-      ++digits;
-    }
+    const std::size_t digits = nonSpace_ + signAt(text_, nonSpace_, negative);
     if (!haveRun_ || runEnd_ < digits) {
       haveRun_ = true;
       runEnd_ = digits;
@@ -128,6 +124,8 @@ void Monster::extractNumbers() {
   const int defaultSkill = wisdom / 2 - 5;
   listen = afterKeyword(field(FIELD_SKILLS), "Listen", defaultSkill);
   spot = afterKeyword(field(FIELD_SKILLS), "Spot", defaultSkill);
+  // Pathfinder's Perception took the place of both skills.
+  if (pathfinder.perception) listen = spot = *pathfinder.perception;
 }
 
 }  // namespace veldarin

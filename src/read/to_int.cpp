@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "monster/ascii.h"
 
@@ -12,7 +13,26 @@ namespace {
 constexpr std::int64_t INT_MAX_VALUE = std::numeric_limits<int>::max();
 constexpr std::int64_t INT_MIN_VALUE = std::numeric_limits<int>::min();
 
+constexpr std::string_view EN_DASH = "\xE2\x80\x93";
+constexpr std::string_view MINUS_SIGN = "\xE2\x88\x92";
+
 }  // namespace
+
+std::size_t signAt(std::string_view text, std::size_t pos, bool& negative) {
+  negative = false;
+  if (pos >= text.size()) return 0;
+  if (text[pos] == '+') return 1;
+  if (text[pos] == '-') {
+    negative = true;
+    return 1;
+  }
+  const std::string_view rest = text.substr(pos);
+  if (rest.starts_with(EN_DASH) || rest.starts_with(MINUS_SIGN)) {
+    negative = true;
+    return EN_DASH.size();
+  }
+  return 0;
+}
 
 int clampToInt(std::int64_t value) {
   if (value > INT_MAX_VALUE) return static_cast<int>(INT_MAX_VALUE);
@@ -23,10 +43,7 @@ int clampToInt(std::int64_t value) {
 int toInt(std::string_view text, std::size_t pos) {
   while (pos < text.size() && isSpaceChar(text[pos])) ++pos;
   bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
+  pos += signAt(text, pos, negative);
   // Past INT_MAX + 1 the value is only tracked as "too large", so any digit count is safe.
   std::int64_t magnitude = 0;
   for (; pos < text.size() && isDigitChar(text[pos]); ++pos) {

@@ -6,6 +6,10 @@
 
 namespace veldarin {
 
+// The sign at `pos`: "+" or "-", or the en dash "–" and minus "−" that published text writes
+// for "-". Returns its length in bytes (0 for none) and sets `negative`.
+std::size_t signAt(std::string_view text, std::size_t pos, bool& negative);
+
 // Reads a decimal integer from `pos` on: white space is skipped, one optional sign taken, then
 // digits up to the first other character. No digits (or pos past the end) give 0; values
 // beyond the signed 32-bit range saturate at its bounds.

@@ -29,21 +29,35 @@ struct HitDiceBand {
 };
 
 // One edition's rules: the bands, highest first (hit dice below 1 fall through to no band at
-// all), and the damage-reduction text of each grade. Each text ends in ", " so that the spell
-// resistance follows it directly.
+// all), and the damage-reduction text of each grade, celestial and fiendish. Each text ends in
+// ", " so that the spell resistance follows it directly.
 struct EditionRules {
   std::array<HitDiceBand, 4> bands;
-  std::array<std::string_view, 4> reductionTexts;
+  std::array<std::string_view, 4> celestialReduction;
+  std::array<std::string_view, 4> fiendishReduction;
 };
 
+constexpr std::array<std::string_view, 4> REDUCTION_30{
+    "", "damage reduction 5/+1, ", "damage reduction 5/+2, ", "damage reduction 10/+3, "};
 constexpr EditionRules RULES_30{
     {{{12, 20, 3, 2}, {8, 15, 2, 2}, {4, 10, 1, 1}, {1, 5, 0, 0}}},
-    {"", "damage reduction 5/+1, ", "damage reduction 5/+2, ", "damage reduction 10/+3, "},
+    REDUCTION_30,
+    REDUCTION_30,
 };
 
+constexpr std::array<std::string_view, 4> REDUCTION_35{
+    "", "damage reduction 5/magic, ", "damage reduction 5/magic, ", "damage reduction 10/magic, "};
 constexpr EditionRules RULES_35{
     {{{12, 10, 3, 2}, {8, 10, 2, 2}, {4, 5, 1, 1}, {1, 5, 0, 0}}},
-    {"", "damage reduction 5/magic, ", "damage reduction 5/magic, ", "damage reduction 10/magic, "},
+    REDUCTION_35,
+    REDUCTION_35,
+};
+
+// Pathfinder has three bands; the fourth repeats the lowest.
+constexpr EditionRules RULES_PATHFINDER{
+    {{{11, 15, 2, 1}, {5, 10, 1, 1}, {1, 5, 0, 0}, {1, 5, 0, 0}}},
+    {"", "damage reduction 5/evil, ", "damage reduction 10/evil, ", ""},
+    {"", "damage reduction 5/good, ", "damage reduction 10/good, ", ""},
 };
 
 void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reductionGrade,
@@ -59,15 +73,16 @@ void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reduc
   }
 }
 
-std::string_view damageReductionText(const EditionRules& rules, int grade) {
-  return grade >= 0 && grade < static_cast<int>(rules.reductionTexts.size())
-             ? rules.reductionTexts[grade]
-             : std::string_view();
+std::string_view damageReductionText(const std::array<std::string_view, 4>& texts, int grade) {
+  return grade >= 0 && grade < static_cast<int>(texts.size()) ? texts[grade] : std::string_view();
 }
 
-// 3.0: twice the hit dice. 3.5: hit dice + 5, at most 25.
-int spellResistance(bool edition35, int hitDice) {
-  if (!edition35) return saturatingAdd(hitDice, hitDice);
+// 3.0: twice the hit dice. 3.5: hit dice + 5, at most 25. Pathfinder: the new challenge rating
+// + 5, a fraction counting as 0. Under 1 hit die, 3.5 and Pathfinder give none.
+int spellResistance(const Monster& monster) {
+  const int hitDice = monster.hitDice;
+  if (monster.pathfinder.block) return hitDice < 1 ? 0 : saturatingAdd(std::max(monster.cr, 0), 5);
+  if (!monster.edition35.table) return saturatingAdd(hitDice, hitDice);
   return hitDice < 1 ? 0 : std::min(hitDice, 20) + 5;
 }
 
@@ -97,10 +112,8 @@ void raiseIntelligence(std::string& abilities) {
   if (toInt(abilities, q) >= 3) return;
   std::size_t start = q;
   while (start < abilities.size() && isSpaceChar(abilities[start])) ++start;
-  std::size_t digits = start;
-  if (digits < abilities.size() && (abilities[digits] == '+' || abilities[digits] == '-')) {
-    ++digits;
-  }
+  bool negative = false;
+  const std::size_t digits = start + signAt(abilities, start, negative);
   std::size_t end = digits;
   while (end < abilities.size() && isDigitChar(abilities[end])) ++end;
   if (end > digits) {
@@ -132,24 +145,28 @@ void Monster::applyTemplate(int templateCode) {
   int resistance = 0;
   int reductionGrade = 0;
   int crIncrease = 0;
-  const EditionRules& rules = edition35.table ? RULES_35 : RULES_30;
+  const EditionRules& rules = pathfinder.block  ? RULES_PATHFINDER
+                              : edition35.table ? RULES_35
+                                                : RULES_30;
   bandsOf(rules, hitDice, resistance, reductionGrade, crIncrease);
-
-  std::string sentence = "darkvision 60 ft., ";
-  sentence.append(texts.resistanceTypes)
-      .append(" resistance ")
-      .append(std::to_string(resistance))
-      .append(", ")
-      .append(damageReductionText(rules, reductionGrade))
-      .append("SR ")
-      .append(std::to_string(spellResistance(edition35.table, hitDice)));
-  appendToEntryList(*this, FIELD_SPECIAL_QUALITIES, sentence);
 
   if (crIncrease > 0) {
     // A fractional rating (a negative code) rises to the whole increase, never below 1.
     cr = cr < 0 ? crIncrease : saturatingAdd(cr, crIncrease);
     field(FIELD_CHALLENGE_RATING) = std::to_string(cr);
   }
+
+  std::string sentence = "darkvision 60 ft., ";
+  sentence.append(texts.resistanceTypes)
+      .append(" resistance ")
+      .append(std::to_string(resistance))
+      .append(", ")
+      .append(damageReductionText(
+          templateCode == TEMPLATE_CELESTIAL ? rules.celestialReduction : rules.fiendishReduction,
+          reductionGrade))
+      .append("SR ")
+      .append(std::to_string(spellResistance(*this)));
+  appendToEntryList(*this, FIELD_SPECIAL_QUALITIES, sentence);
 
   raiseIntelligence(field(FIELD_ABILITIES));
 }

@@ -1,0 +1,431 @@
+#include "read/pathfinder_block.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "monster/ascii.h"
+#include "monster/monster.h"
+#include "read/absent_dash.h"
+#include "read/full_attack.h"
+#include "read/line_reader.h"
+#include "read/to_int.h"
+
+namespace veldarin {
+
+namespace {
+
+// What becomes of a line that begins with a keyword, together with its continuation lines.
+enum class Use {
+  DROP,
+  REST,        // the text after the keyword into the field
+  WHOLE,       // the whole line into the field
+  QUALITIES,   // the text after the keyword into the special qualities
+  ALIGNMENT,   // the code, then the type
+  INIT,        // initiative; senses; Perception
+  HIT_POINTS,  // "H (D); more"
+  DEFENSES,    // "; "-separated entries of the special qualities
+  MELEE,
+  RANGED,
+  SPACE,
+  RACIAL_MODIFIERS,
+  TREASURE,  // as REST, but continued only while a parenthesis is open
+};
+
+struct Keyword {
+  std::string_view text;
+  Use use;
+  FieldId field = FIELD_NONE;
+};
+
+constexpr std::array<Keyword, 34> KEYWORDS{{
+    {"XP", Use::DROP},
+    {"Init", Use::INIT},
+    {"Aura", Use::QUALITIES},
+    {"AC", Use::REST, FIELD_AC},
+    {"hp", Use::HIT_POINTS},
+    {"Fort", Use::WHOLE, FIELD_SAVES},
+    {"Defensive Abilities", Use::DEFENSES},
+    {"DR", Use::DEFENSES},
+    {"Immune", Use::DEFENSES},
+    {"Resist", Use::DEFENSES},
+    {"SR", Use::DEFENSES},
+    {"Weaknesses", Use::QUALITIES},
+    {"Speed", Use::REST, FIELD_SPEED},
+    {"Melee", Use::MELEE},
+    {"Ranged", Use::RANGED},
+    {"Space", Use::SPACE},
+    {"Special Attacks", Use::REST, FIELD_SPECIAL_ATTACKS},
+    {"Special Attack", Use::REST, FIELD_SPECIAL_ATTACKS},  // a common misprint
+    {"Str", Use::WHOLE, FIELD_ABILITIES},
+    {"Base Atk", Use::REST, FIELD_BASE_ATTACK},
+    {"Feats", Use::REST, FIELD_FEATS},
+    {"Skills", Use::REST, FIELD_SKILLS},
+    {"Racial Modifiers", Use::RACIAL_MODIFIERS},
+    {"SQ", Use::QUALITIES},
+    {"Environment", Use::REST, FIELD_CLIMATE_TERRAIN},
+    {"Organization", Use::REST, FIELD_ORGANIZATION},
+    {"Treasure", Use::TREASURE, FIELD_TREASURE},
+    {"Languages", Use::DROP},
+    {"Gear", Use::DROP},
+    {"Combat Gear", Use::DROP},
+    {"Other Gear", Use::DROP},
+    {"Before Combat", Use::DROP},
+    {"During Combat", Use::DROP},
+    {"Morale", Use::DROP},
+}};
+
+constexpr std::array<std::string_view, 9> ALIGNMENTS{"LG", "LN", "LE", "NG", "N",
+                                                     "NE", "CG", "CN", "CE"};
+
+constexpr std::array<std::string_view, 5> HEADINGS{"DEFENSE", "OFFENSE", "TACTICS", "STATISTICS",
+                                                   "ECOLOGY"};
+constexpr std::string_view SPECIAL_ABILITIES = "SPECIAL ABILITIES";
+
+constexpr std::array<std::string_view, 3> SPELL_LISTS{"Spell-Like Abilities", "Spells Known",
+                                                      "Spells Prepared"};
+
+constexpr const char* LIST = ", ";
+
+// The word begins the line and is followed by a space or the line's end.
+bool beginsWithWord(std::string_view line, std::string_view word) {
+  return line.starts_with(word) && (line.size() == word.size() || line[word.size()] == ' ');
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::string_view withoutTrailing(std::string_view text, std::string_view characters) {
+  const std::size_t last = text.find_last_not_of(characters);
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::string_view afterWord(std::string_view line, std::size_t wordSize) {
+  return wordSize < line.size() ? line.substr(wordSize + 1) : std::string_view();
+}
+
+// A line less its newline and trailing spaces.
+std::string_view trimmed(std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  return withoutTrailing(line, " ");
+}
+
+struct Title {
+  std::string_view name;
+  std::string_view rating;
+};
+
+std::size_t digitsBefore(std::string_view text, std::size_t end) {
+  std::size_t start = end;
+  while (start > 0 && isDigitChar(text[start - 1])) --start;
+  return end - start;
+}
+
+// A trimmed line that ends with " CR " and a rating (digits, or digits "/" digits).
+bool titleOf(std::string_view line, Title& title) {
+  std::size_t start = line.size() - digitsBefore(line, line.size());
+  if (start == line.size()) return false;
+  if (start > 0 && line[start - 1] == '/') {
+    const std::size_t numerator = digitsBefore(line, start - 1);
+    if (numerator == 0) return false;
+    start -= numerator + 1;
+  }
+  constexpr std::string_view MARK = " CR ";
+  if (start < MARK.size() || line.substr(start - MARK.size(), MARK.size()) != MARK) return false;
+  title.name = withoutTrailing(line.substr(0, start - MARK.size()), " ");
+  title.rating = line.substr(start);
+  return true;
+}
+
+// Calls `use` with each part of the text between "; " separators.
+template <typename Visit>
+void forEachPart(std::string_view text, Visit visit) {
+  while (true) {
+    const std::size_t end = text.find("; ");
+    visit(text.substr(0, end));
+    if (end == std::string_view::npos) return;
+    text.remove_prefix(end + 2);
+  }
+}
+
+// The spell block's heading (text before the first " (" ending in a spell list's name), or none.
+bool spellHeading(std::string_view line, std::string_view& heading) {
+  heading = line.substr(0, line.find(" ("));
+  for (const std::string_view list : SPELL_LISTS) {
+    if (heading.ends_with(list)) return true;
+  }
+  return false;
+}
+
+void lowerCase(std::string& text) {
+  for (char& c : text) c = toLowerAscii(c);
+}
+
+// Turns the lines of the blocks into monsters: each keyword line is gathered with the lines
+// that continue it, then read whole when the next keyword line (or the end) comes.
+class BlockReader {
+ public:
+  explicit BlockReader(MonsterGroup& group) : group_(group) {}
+
+  // False when the line is a title beyond the group's count: nothing more is read.
+  bool take(std::string_view rawLine);
+  void finish() { flush(); }
+
+ private:
+  void startMonster(const Title& title);
+  void start(Use use, std::size_t keywordSize, FieldId field, std::string_view line);
+  bool startKeywordLine(std::string_view line);
+  void flush();
+  void readInit(std::string_view rest);
+  void readHitPoints(std::string_view rest);
+  void readSpace(std::string_view rest);
+  void addQuality(std::string_view text) {
+    monster_->appendToField(FIELD_SPECIAL_QUALITIES, text, LIST);
+  }
+
+  MonsterGroup& group_;
+  Monster* monster_ = nullptr;
+  int read_ = 0;
+  bool skipToTitle_ = false;
+  bool alignmentOpen_ = false;  // after the title, before an alignment or Init line
+
+  // The keyword line being gathered.
+  Use use_ = Use::DROP;
+  FieldId field_ = FIELD_NONE;
+  std::size_t keywordSize_ = 0;
+  std::string line_;
+  long openParentheses_ = 0;
+};
+
+bool BlockReader::take(std::string_view rawLine) {
+  const std::string_view line = trimmed(rawLine);
+  Title title;
+  if (titleOf(line, title)) {
+    flush();
+    if (read_ == group_.count) return false;
+    startMonster(title);
+    return true;
+  }
+  // Before the first title, after a SPECIAL ABILITIES heading, and blank lines: nothing to read.
+  if (monster_ == nullptr || skipToTitle_ || line.empty()) return true;
+
+  if (equalsIgnoringCase(line, SPECIAL_ABILITIES)) {
+    flush();
+    skipToTitle_ = true;
+    return true;
+  }
+  for (const std::string_view heading : HEADINGS) {
+    if (equalsIgnoringCase(line, heading)) {
+      flush();
+      return true;
+    }
+  }
+  if (startKeywordLine(line)) return true;
+
+  std::string_view heading;
+  if (spellHeading(line, heading)) {
+    flush();
+    std::string entry(heading);
+    lowerCase(entry);
+    monster_->appendToField(FIELD_SPECIAL_ATTACKS, entry, LIST);
+    return true;
+  }
+
+  // A continuation line; once the treasure's parentheses are closed, the description begins.
+  if (use_ == Use::DROP) return true;
+  if (use_ == Use::TREASURE && openParentheses_ <= 0) {
+    flush();
+    return true;
+  }
+  line_ += ' ';
+  line_ += line;
+  for (const char c : line) openParentheses_ += (c == '(') - (c == ')');
+  return true;
+}
+
+void BlockReader::startMonster(const Title& title) {
+  monster_ = &group_.monsters[read_++];
+  monster_->pathfinder.block = true;
+  monster_->field(FIELD_NAME) = title.name;
+  monster_->field(FIELD_CHALLENGE_RATING) = title.rating;
+  skipToTitle_ = false;
+  alignmentOpen_ = true;
+}
+
+bool BlockReader::startKeywordLine(std::string_view line) {
+  if (alignmentOpen_) {
+    for (const std::string_view code : ALIGNMENTS) {
+      if (beginsWithWord(line, code)) {
+        alignmentOpen_ = false;
+        start(Use::ALIGNMENT, code.size(), FIELD_NONE, line);
+        return true;
+      }
+    }
+  }
+  for (const Keyword& keyword : KEYWORDS) {
+    if (line.front() == keyword.text.front() && beginsWithWord(line, keyword.text)) {
+      if (keyword.use == Use::INIT) alignmentOpen_ = false;
+      start(keyword.use, keyword.text.size(), keyword.field, line);
+      return true;
+    }
+  }
+  return false;
+}
+
+void BlockReader::start(Use use, std::size_t keywordSize, FieldId field, std::string_view line) {
+  flush();
+  use_ = use;
+  keywordSize_ = keywordSize;
+  field_ = field;
+  line_.assign(line);
+  openParentheses_ = 0;
+  for (const char c : line) openParentheses_ += (c == '(') - (c == ')');
+}
+
+void BlockReader::flush() {
+  if (monster_ == nullptr) return;
+  const std::string_view line = line_;
+  const std::string_view rest = afterWord(line, keywordSize_);
+  Pathfinder& pathfinder = monster_->pathfinder;
+  switch (use_) {
+    case Use::DROP:
+      break;
+    case Use::REST:
+    case Use::TREASURE:
+      monster_->appendToField(field_, rest, LIST);
+      break;
+    case Use::WHOLE:
+      monster_->appendToField(field_, line, LIST);
+      break;
+    case Use::QUALITIES:
+      addQuality(rest);
+      break;
+    case Use::ALIGNMENT:
+      monster_->appendToField(FIELD_ALIGNMENT, line.substr(0, keywordSize_), LIST);
+      monster_->appendToField(FIELD_TYPE, rest, LIST);
+      break;
+    case Use::INIT:
+      readInit(rest);
+      break;
+    case Use::HIT_POINTS:
+      readHitPoints(rest);
+      break;
+    case Use::DEFENSES:
+      forEachPart(line, [this](std::string_view part) {
+        constexpr std::string_view DEFENSIVE = "Defensive Abilities ";
+        if (part.starts_with(DEFENSIVE)) part.remove_prefix(DEFENSIVE.size());
+        addQuality(part);
+      });
+      break;
+    case Use::MELEE:
+      appendText(pathfinder.melee, rest, pathfinder.meleeLine ? "; or " : nullptr);
+      pathfinder.meleeLine = true;
+      break;
+    case Use::RANGED:
+      appendText(pathfinder.ranged, rest, pathfinder.rangedLine ? "; or " : nullptr);
+      pathfinder.rangedLine = true;
+      break;
+    case Use::SPACE:
+      readSpace(rest);
+      break;
+    case Use::RACIAL_MODIFIERS: {
+      const bool afterSemicolon = monster_->field(FIELD_SKILLS).ends_with(';');
+      monster_->appendToField(FIELD_SKILLS, line, afterSemicolon ? nullptr : "; ");
+      break;
+    }
+  }
+  use_ = Use::DROP;
+  line_.clear();
+}
+
+void BlockReader::readInit(std::string_view rest) {
+  bool first = true;
+  forEachPart(rest, [&](std::string_view part) {
+    constexpr std::string_view SENSES = "Senses ";
+    constexpr std::string_view PERCEPTION = "Perception ";
+    if (first) {
+      monster_->appendToField(FIELD_INITIATIVE, part, LIST);
+      first = false;
+    } else if (part.starts_with(SENSES)) {
+      addQuality(part.substr(SENSES.size()));
+    } else if (part.starts_with(PERCEPTION)) {
+      monster_->pathfinder.perception = toInt(part, PERCEPTION.size());
+    }
+  });
+}
+
+// "18 (2d8+9); regeneration 5" is the hit dice "2d8+9 (18 hp)" and a special quality.
+void BlockReader::readHitPoints(std::string_view rest) {
+  const std::size_t open = rest.find(" (");
+  if (open == std::string_view::npos) {
+    monster_->appendToField(FIELD_HIT_DICE, "(" + std::string(rest) + " hp)", LIST);
+    return;
+  }
+  const std::size_t close = rest.find(')', open);
+  const std::string_view dice = rest.substr(
+      open + 2, close == std::string_view::npos ? std::string_view::npos : close - open - 2);
+  std::string hitDice(dice);
+  hitDice.append(" (").append(rest.substr(0, open)).append(" hp)");
+  monster_->appendToField(FIELD_HIT_DICE, hitDice, LIST);
+  if (close == std::string_view::npos) return;
+  const std::size_t more = rest.find("; ", close);
+  if (more != std::string_view::npos) addQuality(rest.substr(more + 2));
+}
+
+// "10 ft.; Reach 5 ft." is the face and reach "10 ft. by 10 ft./5 ft.".
+void BlockReader::readSpace(std::string_view rest) {
+  constexpr std::string_view REACH = "Reach ";
+  const std::size_t reach = rest.find(REACH);
+  const std::string_view side = withoutTrailing(rest.substr(0, reach), " ;,");
+  std::string face(side);
+  face.append(" by ").append(side);
+  if (reach != std::string_view::npos) face.append("/").append(rest.substr(reach + REACH.size()));
+  monster_->appendToField(FIELD_FACE_REACH, face, LIST);
+}
+
+}  // namespace
+
+void BlockDetector::see(std::string_view line) {
+  const std::string_view text = trimmed(line);
+  Title title;
+  if (titleOf(text, title)) {
+    ++titles_;
+  } else if (text.starts_with("AC ")) {
+    ac_ = true;
+  } else if (text.starts_with("hp ")) {
+    hp_ = true;
+  }
+}
+
+void readPathfinderBlocks(MonsterGroup& group, LineReader& reader) {
+  BlockReader blocks(group);
+  std::string line;
+  while (reader.readLine(line) && blocks.take(line)) {
+  }
+  blocks.finish();
+}
+
+void Monster::preparePathfinder() {
+  for (const FieldInfo& info : fieldTable) dashAsAbsent(field(info.id));
+  dashAsAbsent(pathfinder.melee);
+  dashAsAbsent(pathfinder.ranged);
+
+  AttacksAndDamage attacks;
+  if (pathfinder.meleeLine) attacks = splitFullAttack(pathfinder.melee, " melee");
+  if (pathfinder.rangedLine) {
+    const AttacksAndDamage ranged = splitFullAttack(pathfinder.ranged, " ranged");
+    appendText(attacks.attacks, ranged.attacks, pathfinder.meleeLine ? "; or " : nullptr);
+    appendText(attacks.damage, ranged.damage, pathfinder.meleeLine ? "; or " : nullptr);
+  }
+  if (pathfinder.meleeLine || pathfinder.rangedLine) {
+    appendToField(FIELD_ATTACKS, attacks.attacks);
+    appendToField(FIELD_DAMAGE, attacks.damage);
+  }
+}
+
+}  // namespace veldarin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace veldarin {
+
+class LineReader;
+class MonsterGroup;
+
+// Tells from the lines of a file without tabs whether it holds Pathfinder stat blocks: one line
+// is a title ("Boar CR 2"), another begins with "AC " and another with "hp ".
+class BlockDetector {
+ public:
+  void see(std::string_view line);
+  bool found() const { return titles_ > 0 && ac_ && hp_; }
+  std::size_t titles() const { return titles_; }
+
+ private:
+  std::size_t titles_ = 0;
+  bool ac_ = false;
+  bool hp_ = false;
+};
+
+// Reads the blocks into the group's first `count` monsters, one per title line; the lines
+// after the title that would start one monster more are not read.
+void readPathfinderBlocks(MonsterGroup& group, LineReader& reader);
+
+}  // namespace veldarin
