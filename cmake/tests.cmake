@@ -32,6 +32,7 @@ add_executable(veldarin_unit_tests
   src/read/line_reader_test.cpp
   src/read/loader_test.cpp
   src/read/numbers_test.cpp
+  src/read/pathfinder_block_test.cpp
   src/read/tab_fields_test.cpp
   src/read/to_int_test.cpp
   src/condense/abbreviation_test.cpp

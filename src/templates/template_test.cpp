@@ -111,6 +111,35 @@ TEST(ApplyTemplateTest, Edition35Bands) {
   }
 }
 
+TEST(ApplyTemplateTest, PathfinderBands) {
+  const struct {
+    const char* hitDice;
+    const char* rating;
+    int code;
+    const char* sentenceEnd;
+    const char* after;
+  } cases[] = {
+      {"0", "2", TEMPLATE_CELESTIAL, "resistance 0, SR 0", "2"},
+      {"1d8", "1/3", TEMPLATE_CELESTIAL, "resistance 5, SR 5", "1/3"},
+      {"4d8", "3", TEMPLATE_FIENDISH, "resistance 5, SR 8", "3"},
+      {"5d8", "1/2", TEMPLATE_FIENDISH, "resistance 10, damage reduction 5/good, SR 6", "1"},
+      {"10d8", "7", TEMPLATE_CELESTIAL, "resistance 10, damage reduction 5/evil, SR 13", "8"},
+      {"11d8", "9", TEMPLATE_FIENDISH, "resistance 15, damage reduction 10/good, SR 15", "10"},
+      {"17d10", "16", TEMPLATE_CELESTIAL, "resistance 15, damage reduction 10/evil, SR 22", "17"},
+  };
+  for (const auto& c : cases) {
+    Monster monster;
+    monster.pathfinder.block = true;
+    monster.field(FIELD_HIT_DICE) = c.hitDice;
+    monster.field(FIELD_CHALLENGE_RATING) = c.rating;
+    monster.extractNumbers();
+    monster.applyTemplate(c.code);
+    EXPECT_TRUE(monster.field(FIELD_SPECIAL_QUALITIES).ends_with(c.sentenceEnd))
+        << monster.field(FIELD_SPECIAL_QUALITIES);
+    EXPECT_EQ(monster.field(FIELD_CHALLENGE_RATING), c.after) << c.hitDice;
+  }
+}
+
 TEST(ApplyTemplateTest, EntryListsAndCapitals) {
   const struct {
     const char* before;
@@ -191,6 +220,9 @@ TEST(ApplyTemplateTest, MinimumIntelligence) {
       {"Int ab", "Int 3b"},
       {"Int 99999999999999", "Int 99999999999999"},
       {"Int -99999999999999", "Int 3"},
+      {"Int \xE2\x80\x93"
+       "2, Wis 9",
+       "Int 3, Wis 9"},
   };
   for (const auto& c : cases) {
     Monster monster;

@@ -33,7 +33,7 @@ function commandLine(table, format, templateCode) {
 }
 
 test('the examples give the stored summaries in every format and template', () => {
-  for (const example of ['marsh-drakes', 'grey-lurker', 'bog-hounds']) {
+  for (const example of ['marsh-drakes', 'grey-lurker', 'bog-hounds', 'pathfinder-beasts']) {
     const table = fs.readFileSync(path.join(root, 'examples', `${example}.txt`), 'utf8');
     for (const [f, t] of COMBINATIONS) {
       const golden = fs.readFileSync(path.join(root, `tests/golden/${example}-f${f}-t${t}.txt`), 'utf8');
