@@ -10,8 +10,8 @@ mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 top="$work/unpacked/$(basename "$zip" .zip)"
 
-texts="README.txt LICENSE.txt examples/bog-hounds.txt examples/grey-lurker.txt examples/marsh-drakes.txt
-  examples/pathfinder-beasts.txt"
+texts="README.txt LICENSE.txt examples/bog-hounds.txt examples/grey-lurker.txt"
+texts="$texts examples/marsh-drakes.txt examples/pathfinder-beasts.txt"
 expected="$texts veldarin.exe"
 found="$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
 [ "$found" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || {

@@ -153,13 +153,20 @@ void forEachPart(std::string_view text, Visit visit) {
   }
 }
 
-// The spell block's heading (text before the first " (" ending in a spell list's name), or none.
+// True for a spell block's heading: its text before the first " (" ends in a spell list's name.
 bool spellHeading(std::string_view line, std::string_view& heading) {
   heading = line.substr(0, line.find(" ("));
   for (const std::string_view list : SPELL_LISTS) {
     if (heading.ends_with(list)) return true;
   }
   return false;
+}
+
+// How many more "(" than ")" the text holds.
+long openedParentheses(std::string_view text) {
+  long opened = 0;
+  for (const char c : text) opened += (c == '(') - (c == ')');
+  return opened;
 }
 
 void lowerCase(std::string& text) {
@@ -244,7 +251,7 @@ bool BlockReader::take(std::string_view rawLine) {
   }
   line_ += ' ';
   line_ += line;
-  for (const char c : line) openParentheses_ += (c == '(') - (c == ')');
+  openParentheses_ += openedParentheses(line);
   return true;
 }
 
@@ -283,8 +290,7 @@ void BlockReader::start(Use use, std::size_t keywordSize, FieldId field, std::st
   keywordSize_ = keywordSize;
   field_ = field;
   line_.assign(line);
-  openParentheses_ = 0;
-  for (const char c : line) openParentheses_ += (c == '(') - (c == ')');
+  openParentheses_ = openedParentheses(line);
 }
 
 void BlockReader::flush() {
