@@ -397,13 +397,12 @@ void BlockReader::readSpace(std::string_view rest) {
 }  // namespace
 
 void BlockDetector::see(std::string_view line) {
-  const std::string_view text = trimmed(line);
   Title title;
-  if (titleOf(text, title)) {
+  if (titleOf(trimmed(line), title)) {
     ++titles_;
-  } else if (text.starts_with("AC ")) {
+  } else if (line.starts_with("AC ")) {
     ac_ = true;
-  } else if (text.starts_with("hp ")) {
+  } else if (line.starts_with("hp ")) {
     hp_ = true;
   }
 }
