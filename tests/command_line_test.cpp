@@ -31,30 +31,31 @@ TEST(CommandLineTest, ConsoleOutput) {
   const struct {
     std::vector<std::string> args;
     std::string output;
+    int status;
   } cases[] = {
-      {{"/?"}, USAGE},
-      {{"-h"}, USAGE},
-      {{"/H"}, USAGE},
-      {{"--help"}, USAGE},
-      {{"table.txt", "--help"}, USAGE},
-      {{"--version"}, "Copyright (c) 2026 The VELDARIN developers, MIT License.\n"},
-      {{"--HELP"}, "loadFromFile(): unable to open file.\n"},
-      {{"a.txt", "b.txt", "c.txt"}, USAGE},
-      {{"/f0"}, FORMAT_MESSAGE},
-      {{"/fx"}, FORMAT_MESSAGE},
-      {{"/f"}, FORMAT_MESSAGE},
-      {{"/f5"}, FORMAT_MESSAGE},
-      {{"/f-1"}, FORMAT_MESSAGE},
-      {{"/f4294967297"}, FORMAT_MESSAGE},
-      {{"-foo.txt"}, FORMAT_MESSAGE},
-      {{"/t3"}, TEMPLATE_MESSAGE},
-      {{"/t-1"}, TEMPLATE_MESSAGE},
-      {{"/f9", "/t9"}, FORMAT_MESSAGE},
-      {{"/q", "/?"}, USAGE + PAUSE},
-      {{"/?", "/q"}, USAGE},
-      {{"/q", "/t7"}, TEMPLATE_MESSAGE + PAUSE},
-      {{"/q"}, "loadFromFile(): unable to open file.\n" + PAUSE},
-      {{""}, "loadFromFile(): unable to open file.\n"},
+      {{"/?"}, USAGE, 0},
+      {{"-h"}, USAGE, 0},
+      {{"/H"}, USAGE, 0},
+      {{"--help"}, USAGE, 0},
+      {{"table.txt", "--help"}, USAGE, 0},
+      {{"--version"}, "Copyright (c) 2026 The VELDARIN developers, MIT License.\n", 0},
+      {{"--HELP"}, "loadFromFile(): unable to open file.\n", 1},
+      {{"a.txt", "b.txt", "c.txt"}, USAGE, 2},
+      {{"/f0"}, FORMAT_MESSAGE, 2},
+      {{"/fx"}, FORMAT_MESSAGE, 2},
+      {{"/f"}, FORMAT_MESSAGE, 2},
+      {{"/f5"}, FORMAT_MESSAGE, 2},
+      {{"/f-1"}, FORMAT_MESSAGE, 2},
+      {{"/f4294967297"}, FORMAT_MESSAGE, 2},
+      {{"-foo.txt"}, FORMAT_MESSAGE, 2},
+      {{"/t3"}, TEMPLATE_MESSAGE, 2},
+      {{"/t-1"}, TEMPLATE_MESSAGE, 2},
+      {{"/f9", "/t9"}, FORMAT_MESSAGE, 2},
+      {{"/q", "/?"}, USAGE + PAUSE, 0},
+      {{"/?", "/q"}, USAGE, 0},
+      {{"/q", "/t7"}, TEMPLATE_MESSAGE + PAUSE, 2},
+      {{"/q"}, "loadFromFile(): unable to open file.\n" + PAUSE, 1},
+      {{""}, "loadFromFile(): unable to open file.\n", 1},
   };
   for (const auto& c : cases) {
     ScratchDir dir;
@@ -62,9 +63,42 @@ TEST(CommandLineTest, ConsoleOutput) {
     const std::string label = c.args[0];
     EXPECT_EQ(run.output, nativeLines(BANNER + c.output)) << label;
     EXPECT_EQ(run.errors, "") << label;
-    EXPECT_EQ(run.status, 0) << label;
+    EXPECT_EQ(run.status, c.status) << label;
     EXPECT_FALSE(std::filesystem::exists(dir.file("summary.txt"))) << label;
   }
+}
+
+// 0 only when the summary was written; 1 when a valid command line failed; 2 when refused.
+TEST(CommandLineTest, ExitStatusOfARun) {
+  const std::string table = "G\n\tA\n\tBeast\nHit Dice:\t1d8\n";
+  const struct {
+    std::string table;
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {table, {"t.txt", "out.txt", "/f3", "/q"}, 0},   {"", {"t.txt", "out.txt"}, 1},
+      {"G\n\tA\n", {"t.txt", "out.txt"}, 1},           {table, {"t.txt", "folder"}, 1},
+      {table, {"t.txt", "folder/missing/out.txt"}, 1}, {table, {"t.txt", "./t.txt"}, 2},
+  };
+  for (const auto& c : cases) {
+    ScratchDir dir;
+    dir.write("t.txt", c.table);
+    std::filesystem::create_directory(dir.file("folder"));
+    EXPECT_EQ(runProgram(dir, c.args).status, c.status) << c.args[1];
+  }
+}
+
+// An argument that begins with "/" and holds another "/" is a path, at either position; on
+// Windows the scratch folders' paths begin with a drive letter, which the test covers as well.
+TEST(CommandLineTest, AbsolutePathsNameFiles) {
+  const ScratchDir current;
+  const ScratchDir tables;
+  const std::string in = tables.write("in.txt", "G\n\tA\n\tBeast\nHit Dice:\t1d8\n");
+  const ProgramRun run = runProgram(current, {in, tables.file("out.txt"), "/f3"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(tables.read("out.txt"),
+            nativeLines("G, A\t0\t1d8\t___\t\t0\t\t0\t0\t0\t0\t0\t-5\t-5\t\t...\n"));
+  EXPECT_EQ(current.listing(), "");
 }
 
 TEST(CommandLineTest, PauseWaitsForOneCharacter) {

@@ -9,6 +9,7 @@
 #include "support/windows_text.h"
 
 #ifndef _WIN32
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -86,7 +87,8 @@ TEST(DataSafetyTest, WriteStoppedPartWayKeepsTheOldSummary) {
   dir.write("out.txt", "edited by hand\n");
   const std::string command = "cd '" + dir.path().string() + "' && ulimit -f 2 && '" +
                               VELDARIN_PROGRAM + "' t.txt out.txt /f2 >.stdout 2>.stderr";
-  EXPECT_EQ(std::system(command.c_str()), 0);
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
   EXPECT_EQ(dir.read(".stdout"), BANNER + "printToFile(): error writing file.\n");
   EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
   EXPECT_EQ(dir.listing(), "out.txt t.txt ");

@@ -35,7 +35,12 @@ void printUsage() {
   for (const std::string_view line : usageLines) printLine(line);
 }
 
-bool Params::parseParams(int argc, const char* const* argv) {
+bool isSwitch(std::string_view argument) {
+  if (argument.starts_with('-')) return true;
+  return argument.starts_with('/') && argument.find('/', 1) == std::string_view::npos;
+}
+
+Parse Params::parseParams(int argc, const char* const* argv) {
   inFile = "monster.txt";
   outFile = "summary.txt";
   templateCode = TEMPLATE_NONE;
@@ -47,20 +52,20 @@ bool Params::parseParams(int argc, const char* const* argv) {
     // The two long options every Unix user and packaging tool tries first.
     if (argument == "--help") {
       printUsage();
-      return false;
+      return Parse::ANSWERED;
     }
     if (argument == "--version") {
       printLine(LICENSE_LINE);
-      return false;
+      return Parse::ANSWERED;
     }
-    if (argument.starts_with('-') || argument.starts_with('/')) {
+    if (isSwitch(argument)) {
       if (argument.size() < 2) continue;
       const std::string_view value = argument.substr(2);
       switch (toLowerAscii(argument[1])) {
         case '?':
         case 'h':
           printUsage();
-          return false;
+          return Parse::ANSWERED;
         case 'f':
           formatCode = toInt(value);
           break;
@@ -79,10 +84,10 @@ bool Params::parseParams(int argc, const char* const* argv) {
       outFile = argument;
     } else {
       printUsage();
-      return false;
+      return Parse::REFUSED;
     }
   }
-  return true;
+  return Parse::RUN;
 }
 
 bool Params::paramsErrorCheck() const {

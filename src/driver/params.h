@@ -1,18 +1,23 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "output/format_codes.h"
 #include "templates/template_codes.h"
 
 namespace veldarin {
 
+// How a command line was taken: run on, or stop because what was asked for (the usage text,
+// the version) is printed, or because the usage text was printed for a refused command line.
+enum class Parse { RUN, ANSWERED, REFUSED };
+
 // The settings of one run, all from the command line.
 struct Params {
-  // Fills every field from the arguments. False when the usage text was printed instead (a
-  // "?" or "h" switch, "--help", or a third plain argument) or the license line ("--version",
-  // which follows the banner's version); the run then stops.
-  bool parseParams(int argc, const char* const* argv);
+  // Fills every field from the arguments. ANSWERED after the usage text asked for (a "?" or
+  // "h" switch, "--help") or the license line ("--version", which follows the banner's
+  // version); REFUSED after the usage text for a third plain argument.
+  Parse parseParams(int argc, const char* const* argv);
 
   // True when both codes are in range and the input and output are not the same file;
   // otherwise prints one message and returns false.
@@ -29,5 +34,8 @@ struct Params {
 };
 
 void printUsage();
+
+// A switch begins with "-", or with "/" and holds no other "/", so "/tmp/out.txt" is a path.
+bool isSwitch(std::string_view argument);
 
 }  // namespace veldarin

@@ -16,11 +16,13 @@ struct Parsed {
   explicit Parsed(std::vector<const char*> args) {
     args.insert(args.begin(), "veldarin");
     ::testing::internal::CaptureStdout();
-    ok = params.parseParams(static_cast<int>(args.size()), args.data());
+    parse = params.parseParams(static_cast<int>(args.size()), args.data());
+    ok = parse == Parse::RUN;
     valid = ok && params.paramsErrorCheck();
     output = ::testing::internal::GetCapturedStdout();
   }
   Params params;
+  Parse parse;
   bool ok;
   bool valid;
   std::string output;
@@ -50,6 +52,11 @@ TEST(ParseParamsTest, SwitchesAndPositions) {
       {{"/f2", "in.txt"}, "monster.txt", "in.txt", 2, 0, 0},
       {{"-foo.txt"}, "monster.txt", "summary.txt", 0, 0, 0},
       {{""}, "", "summary.txt", 1, 0, 0},
+      {{"/tmp/y/in.txt", "/tmp/y/out.txt", "/f3"}, "/tmp/y/in.txt", "/tmp/y/out.txt", 3, 0, 0},
+      {{"/home/me/tables/giants.txt"}, "/home/me/tables/giants.txt", "summary.txt", 1, 0, 0},
+      {{"/f2/x.txt", "//"}, "/f2/x.txt", "//", 1, 0, 0},
+      {{"/f2", "/tmp/out.txt"}, "monster.txt", "/tmp/out.txt", 2, 0, 0},
+      {{"/giants.txt", "-f/x"}, "monster.txt", "summary.txt", 0, 0, 0},
   };
   for (const auto& c : cases) {
     const Parsed parsed(c.args);
@@ -64,10 +71,17 @@ TEST(ParseParamsTest, SwitchesAndPositions) {
 }
 
 TEST(ParseParamsTest, UsageStopsTheParse) {
-  for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
-           {"/?"}, {"-h"}, {"/H"}, {"a", "b", "c"}, {"/?", "/q"}}) {
+  const struct {
+    std::vector<const char*> args;
+    Parse parse;
+  } cases[] = {
+      {{"/?"}, Parse::ANSWERED},         {{"-h"}, Parse::ANSWERED},
+      {{"/H"}, Parse::ANSWERED},         {{"/?", "/q"}, Parse::ANSWERED},
+      {{"a", "b", "c"}, Parse::REFUSED}, {{"/a/b", "/c/d", "/e/f"}, Parse::REFUSED},
+  };
+  for (const auto& [args, parse] : cases) {
     const Parsed parsed(args);
-    EXPECT_FALSE(parsed.ok);
+    EXPECT_EQ(parsed.parse, parse) << args[0];
     EXPECT_TRUE(parsed.output.starts_with("Usage: VELDARIN [infile][outfile][/f#][/t#]\n"));
     EXPECT_EQ(parsed.params.pauseAtEnd, 0);
   }

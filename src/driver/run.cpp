@@ -16,13 +16,31 @@ namespace veldarin {
 namespace {
 
 // Load, template and write; the loader and the writer print their own failures.
-void summarize(const Params& params) {
+bool summarize(const Params& params) {
   const auto group = std::make_unique<MonsterGroup>();
-  if (!group->loadFromFile(params.inFile)) return;
+  if (!group->loadFromFile(params.inFile)) return false;
   group->applyTemplate(params.templateCode);
-  if (group->printToFile(params.outFile, params.formatCode)) {
-    printLine("Finished writing monster summary file.");
+  if (!group->printToFile(params.outFile, params.formatCode)) return false;
+  printLine("Finished writing monster summary file.");
+  return true;
+}
+
+// Takes the command line and, when it is valid, runs; the exit status of either.
+int parseAndRun(Params& params, int argc, const char* const* argv) {
+  const std::vector<std::string> arguments = utf8Arguments(argc, argv);
+  std::vector<const char*> pointers;
+  pointers.reserve(arguments.size());
+  for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+  switch (params.parseParams(static_cast<int>(pointers.size()), pointers.data())) {
+    case Parse::ANSWERED:
+      return EXIT_DONE;
+    case Parse::REFUSED:
+      return EXIT_REFUSED;
+    case Parse::RUN:
+      break;
   }
+  if (!params.paramsErrorCheck()) return EXIT_REFUSED;
+  return summarize(params) ? EXIT_DONE : EXIT_RUN_FAILED;
 }
 
 }  // namespace
@@ -33,16 +51,7 @@ int runVeldarin(int argc, const char* const* argv) {
   installOutOfMemoryHandler();
 
   auto params = std::make_unique<Params>();
-  bool valid = false;
-  {
-    const std::vector<std::string> arguments = utf8Arguments(argc, argv);
-    std::vector<const char*> pointers;
-    pointers.reserve(arguments.size());
-    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
-    valid = params->parseParams(static_cast<int>(pointers.size()), pointers.data()) &&
-            params->paramsErrorCheck();
-  }
-  if (valid) summarize(*params);
+  const int status = parseAndRun(*params, argc, argv);
 
   // Both records are gone before the report, so it shows only what a run leaks.
   const bool pauseAtEnd = params->pauseAtEnd == 1;
@@ -52,7 +61,7 @@ int runVeldarin(int argc, const char* const* argv) {
     printLine("Press <Enter> to finish.");
     std::getchar();
   }
-  return 0;
+  return status;
 }
 
 }  // namespace veldarin
