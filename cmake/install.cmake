@@ -46,8 +46,8 @@ else()
       OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CPACK_PACKAGE_DESCRIPTION "\
 VELDARIN reads a plain-text stat table of the 3rd-edition d20 role-playing\n\
-game (up to eight monsters in tab-separated columns, or one monster as label\n\
-and value lines), derives challenge rating, hit dice, initiative, speed,\n\
+game (any number of monsters in tab-separated columns, one monster as label\n\
+and value lines, or Pathfinder stat blocks), derives challenge rating, hit dice, initiative, speed,\n\
 armor class, saves, Listen and Spot, condenses the attack lines, can apply\n\
 the celestial or fiendish template, and writes abbreviated stat paragraphs,\n\
 the full listing or tab-separated spreadsheet rows.")

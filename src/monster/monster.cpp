@@ -46,8 +46,7 @@ void Monster::appendToField(FieldId id, std::string_view text, const char* separ
 }
 
 void MonsterGroup::clear() {
-  count = 0;
-  for (Monster& monster : monsters) monster.clear();
+  monsters.clear();
 }
 
 }  // namespace veldarin

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "monster/fields.h"
 
@@ -16,7 +17,6 @@ struct FileCalls;
 
 namespace veldarin {
 
-inline constexpr int MAX_MONSTERS = 8;
 inline constexpr int MAX_ATTACK_ITEMS = 16;
 
 using AttackItems = std::array<std::string, MAX_ATTACK_ITEMS>;
@@ -119,11 +119,12 @@ class Monster {
   std::array<std::string, FIELD_COUNT> texts_;
 };
 
-// The creatures of one input table; the first `count` records are in use.
+// The creatures of one input file, in file order, as many as it holds.
 class MonsterGroup {
  public:
-  // Sets count to 0 and clears all eight records.
+  // Removes every monster.
   void clear();
+  int count() const { return static_cast<int>(monsters.size()); }
 
   // Reads a stat table into the group and prepares every monster. Prints its own message
   // where it has one and returns false when the table could not be read whole.
@@ -146,8 +147,7 @@ class MonsterGroup {
   // The summary in format 1 to 4 onto a stream; the writers' part of printToFile.
   void writeSummary(std::ostream& out, int formatCode);
 
-  int count = 0;
-  std::array<Monster, MAX_MONSTERS> monsters;
+  std::vector<Monster> monsters;
 };
 
 }  // namespace veldarin

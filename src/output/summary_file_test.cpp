@@ -42,7 +42,7 @@ struct Outcome {
 
 Outcome write(const std::string& path, const FileCalls& calls) {
   MonsterGroup group;
-  group.count = 2;
+  group.monsters.resize(2);
   group.monsters[0].field(FIELD_NAME) = "A";
   group.monsters[1].field(FIELD_SPECIAL_QUALITIES) = "Scent";
   writes = 0;

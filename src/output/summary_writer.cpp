@@ -9,17 +9,17 @@
 namespace veldarin {
 
 void MonsterGroup::writeSummary(std::ostream& out, int formatCode) {
-  for (int i = 0; i < count; ++i) {
+  for (Monster& monster : monsters) {
     switch (formatCode) {
       case FORMAT_ABBREVIATED:
       case FORMAT_ABBREVIATED_AND_SPREADSHEET:
-        monsters[i].printAbbreviated(out);
+        monster.printAbbreviated(out);
         break;
       case FORMAT_FULL:
-        monsters[i].printFull(out);
+        monster.printFull(out);
         break;
       case FORMAT_SPREADSHEET:
-        monsters[i].printSpreadsheet(out);
+        monster.printSpreadsheet(out);
         break;
     }
   }
@@ -27,7 +27,7 @@ void MonsterGroup::writeSummary(std::ostream& out, int formatCode) {
   // abbreviated pass has already shortened.
   if (formatCode == FORMAT_ABBREVIATED_AND_SPREADSHEET) {
     out << '\n';
-    for (int i = 0; i < count; ++i) monsters[i].printSpreadsheet(out);
+    for (Monster& monster : monsters) monster.printSpreadsheet(out);
   }
 }
 

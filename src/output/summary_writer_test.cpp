@@ -23,8 +23,7 @@ struct Write {
 
 MonsterGroup twoMonsters() {
   MonsterGroup group;
-  group.clear();
-  group.count = 2;
+  group.monsters.resize(2);
   group.monsters[0].field(FIELD_NAME) = "A";
   group.monsters[0].field(FIELD_ALIGNMENT) = "Always lawful good";
   group.monsters[0].field(FIELD_SPECIAL_QUALITIES) = "Damage Reduction 5/+1";

@@ -92,15 +92,35 @@ std::string_view singleBlockValue(std::string_view line, std::size_t labelSize) 
   return line.substr(colon + 2);
 }
 
+// What a row's lines left in the monsters they did not reach, kept as two bounds so that a line
+// costs only its own cells however wide the table: monsters from `spaceFrom` on still owe the
+// space that a short line's empty text adds, and monsters from `markedFrom` on end in the "..."
+// mark with nothing but empty text since, so that a mark is not repeated there.
+struct RowBounds {
+  std::size_t spaceFrom;
+  std::size_t markedFrom;
+};
+
+// The rows that keep bounds: the catalogue's fields, then the two 3.5 attack rows.
+constexpr std::size_t ROW_COUNT = FIELD_COUNT + 2;
+
+std::size_t rowSlot(Row row) {
+  if (row == ROW_FULL_ATTACK) return FIELD_COUNT;
+  if (row == ROW_ATTACK) return FIELD_COUNT + 1;
+  return static_cast<std::size_t>(fieldIndex(row));
+}
+
 // One load's reading state: the file, the current line and its fields.
 class TableReader {
  public:
   TableReader(MonsterGroup& group, LineReader& reader, std::size_t widest)
-      : group_(group), reader_(reader), widest_(widest) {}
+      : group_(group), reader_(reader), widest_(widest) {
+    bounds_.fill({monsters(), monsters()});
+  }
 
   bool nextLine() {
     if (!reader_.readLine(line_)) return false;
-    fieldCount_ = splitFields(line_, static_cast<std::size_t>(group_.count) + 1, cells_);
+    fieldCount_ = splitFields(line_, monsters() + 1, cells_);
     return true;
   }
 
@@ -109,23 +129,64 @@ class TableReader {
 
   std::string_view labelCell() const { return cells_.empty() ? std::string_view() : cells_[0]; }
 
-  std::string_view cellOf(int monster) const {
-    const std::size_t column = MonsterGroup::columnIndex(widest_, monster);
+  std::string_view cellOf(std::size_t monster) const {
+    const std::size_t column = MonsterGroup::columnIndex(widest_, static_cast<int>(monster));
     return column < cells_.size() ? cells_[column] : std::string_view();
   }
 
-  void appendColumns(Row row, const char* separator = nullptr) {
-    for (int i = 0; i < group_.count; ++i)
-      appendToRow(group_.monsters[i], row, cellOf(i), separator);
+  // Appends every monster's cell of a head line (the group is not yet in a row).
+  void appendHead(FieldId field, const char* separator = nullptr) {
+    for (std::size_t i = 0; i < monsters(); ++i)
+      group_.monsters[i].appendToField(field, cellOf(i), separator);
+  }
+
+  // Appends the line's cells to the row. The monsters it has no cell for would get the empty
+  // text, which only adds a space that any later text brings anyway: that is left to finish().
+  void appendLine(Row row) {
+    if (row == ROW_DROPPED) return;
+    RowBounds& bounds = bounds_[rowSlot(row)];
+    const std::size_t reached = std::min(monsters(), widest_ == 1 ? 1 : cells_.size() - 1);
+    std::size_t lastText = 0;
+    for (std::size_t i = 0; i < reached; ++i) {
+      const std::string_view cell = cellOf(i);
+      appendToRow(group_.monsters[i], row, cell);
+      if (!cell.empty()) lastText = i + 1;
+    }
+    bounds.markedFrom = std::max(bounds.markedFrom, lastText);
+    bounds.spaceFrom = reached;
+  }
+
+  // The "..." mark of a line of the wrong width, on every monster not marked already.
+  void mark(Row row) {
+    if (row == ROW_DROPPED) return;
+    RowBounds& bounds = bounds_[rowSlot(row)];
+    for (std::size_t i = 0; i < bounds.markedFrom; ++i) appendToRow(group_.monsters[i], row, "...");
+    bounds.spaceFrom = std::max(bounds.spaceFrom, bounds.markedFrom);
+    bounds.markedFrom = 0;
+  }
+
+  // The spaces still owed, once the rows are read.
+  void finish() {
+    for (const FieldInfo& info : fieldTable) owe(info.id);
+    owe(ROW_FULL_ATTACK);
+    owe(ROW_ATTACK);
   }
 
  private:
+  std::size_t monsters() const { return group_.monsters.size(); }
+
+  void owe(Row row) {
+    for (std::size_t i = bounds_[rowSlot(row)].spaceFrom; i < monsters(); ++i)
+      appendToRow(group_.monsters[i], row, "");
+  }
+
   MonsterGroup& group_;
   LineReader& reader_;
   std::size_t widest_;
   std::string line_;
   std::vector<std::string_view> cells_;
   std::size_t fieldCount_ = 0;
+  std::array<RowBounds, ROW_COUNT> bounds_;
 };
 
 void prepare(Monster& monster) {
@@ -162,61 +223,71 @@ bool readError() {
   return false;
 }
 
-void tooManyMonsters() {
-  printLine("loadFromFile(): more than 8 monsters; only the first 8 are read.");
-}
-
 // The group-name, name and type lines; false when the file ends before them.
 bool readHead(MonsterGroup& group, TableReader& table, bool singleBlock) {
   if (!singleBlock) {
     if (!table.nextLine()) return false;
     const std::string_view groupName = table.line().substr(0, table.line().find_first_of("\t\n"));
     if (!groupName.empty()) {
-      for (int i = 0; i < group.count; ++i) group.monsters[i].appendToField(FIELD_NAME, groupName);
+      for (Monster& monster : group.monsters) monster.appendToField(FIELD_NAME, groupName);
     }
   }
   if (!table.nextLine()) return false;
-  table.appendColumns(FIELD_NAME, ", ");
+  table.appendHead(FIELD_NAME, ", ");
   if (!table.nextLine()) return false;
   if (table.line().size() < 2 && !table.nextLine()) return false;
-  table.appendColumns(FIELD_TYPE);
+  table.appendHead(FIELD_TYPE);
   return true;
 }
 
-// Marks every monster as one of a 3.5 table, noting which attack row it had.
-void markEdition35(MonsterGroup& group, Row row) {
-  for (int i = 0; i < group.count; ++i) {
-    Edition35& edition = group.monsters[i].edition35;
-    edition.table = true;
-    if (row == ROW_FULL_ATTACK) edition.fullAttackRow = true;
-    if (row == ROW_ATTACK) edition.attackRow = true;
+// Which of a 3.5 table's rows the file holds; every monster of the table shares them.
+struct Edition35Rows {
+  bool table = false;
+  bool fullAttack = false;
+  bool attack = false;
+
+  void see(Row row) {
+    table = true;
+    fullAttack = fullAttack || row == ROW_FULL_ATTACK;
+    attack = attack || row == ROW_ATTACK;
   }
-}
+
+  void markEvery(MonsterGroup& group) const {
+    for (Monster& monster : group.monsters) {
+      monster.edition35.table = table;
+      monster.edition35.fullAttackRow = fullAttack;
+      monster.edition35.attackRow = attack;
+    }
+  }
+};
 
 // The stat rows and their continuation lines, to the end of the file.
 void readRows(MonsterGroup& group, TableReader& table, std::size_t widest) {
   const bool singleBlock = widest == 1;
   Row previous = ROW_NONE;
+  Edition35Rows edition35;
   while (table.nextLine()) {
     const LabelMatch match = labelOf(table.line(), table.labelCell());
     const Row row = match.row;
-    if (match.edition35) markEdition35(group, row);
+    if (match.edition35) edition35.see(row);
     if (row != ROW_NONE) {
       if (singleBlock && row != previous) {
         appendToRow(group.monsters[0], row, singleBlockValue(table.cellOf(0), match.labelSize));
       } else {
-        table.appendColumns(row);
+        table.appendLine(row);
       }
       previous = row;
     } else if (previous == ROW_NONE) {
       continue;
     } else if (table.fieldCount() == widest) {
-      table.appendColumns(previous);
+      table.appendLine(previous);
     } else {
-      for (int i = 0; i < group.count; ++i) appendToRow(group.monsters[i], previous, "...");
+      table.mark(previous);
       previous = ROW_NONE;
     }
   }
+  table.finish();
+  if (edition35.table) edition35.markEvery(group);
 }
 
 }  // namespace
@@ -250,22 +321,20 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
     }
   }
   if (reader.failed()) return readError();
-  if (widest > static_cast<std::size_t>(MAX_MONSTERS) + 1) tooManyMonsters();
   if (widest == 0) {
     printLine("loadFromFile(): found no data.");
     return false;
   }
   if (widest == 1 && blocks.found()) {
-    if (blocks.titles() > static_cast<std::size_t>(MAX_MONSTERS)) tooManyMonsters();
-    count = static_cast<int>(std::min<std::size_t>(blocks.titles(), MAX_MONSTERS));
+    monsters.resize(blocks.titles());
     if (!reader.rewind()) return readError();
     readPathfinderBlocks(*this, reader);
     if (reader.failed()) return readError();
-    for (int i = 0; i < count; ++i) prepare(monsters[i]);
+    for (Monster& monster : monsters) prepare(monster);
     return true;
   }
   const bool singleBlock = widest == 1;
-  count = singleBlock ? 1 : static_cast<int>(std::min<std::size_t>(widest - 1, MAX_MONSTERS));
+  monsters.resize(singleBlock ? 1 : widest - 1);
   if (!reader.rewind()) return readError();
 
   TableReader table(*this, reader, widest);
@@ -273,7 +342,7 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
   readRows(*this, table, widest);
   if (reader.failed()) return readError();
 
-  for (int i = 0; i < count; ++i) prepare(monsters[i]);
+  for (Monster& monster : monsters) prepare(monster);
   return true;
 }
 

@@ -179,7 +179,7 @@ class BlockReader {
  public:
   explicit BlockReader(MonsterGroup& group) : group_(group) {}
 
-  // False when the line is a title beyond the group's count: nothing more is read.
+  // False when the line is a title beyond the group's monsters: nothing more is read.
   bool take(std::string_view rawLine);
   void finish() { flush(); }
 
@@ -214,7 +214,7 @@ bool BlockReader::take(std::string_view rawLine) {
   Title title;
   if (titleOf(line, title)) {
     flush();
-    if (read_ == group_.count) return false;
+    if (read_ == group_.count()) return false;
     startMonster(title);
     return true;
   }

@@ -22,8 +22,8 @@ class BlockDetector {
   bool hp_ = false;
 };
 
-// Reads the blocks into the group's first `count` monsters, one per title line; the lines
-// after the title that would start one monster more are not read.
+// Reads the blocks into the group's monsters, one per title line, as many as the first pass
+// counted.
 void readPathfinderBlocks(MonsterGroup& group, LineReader& reader);
 
 }  // namespace veldarin

@@ -172,7 +172,7 @@ void Monster::applyTemplate(int templateCode) {
 }
 
 void MonsterGroup::applyTemplate(int templateCode) {
-  for (int i = 0; i < count; ++i) monsters[i].applyTemplate(templateCode);
+  for (Monster& monster : monsters) monster.applyTemplate(templateCode);
 }
 
 }  // namespace veldarin
