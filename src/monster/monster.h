@@ -36,15 +36,16 @@ struct Edition35 {
 };
 
 // What a Pathfinder block gives beyond the fields: its attack lines, which become the Attacks
-// and Damage fields when the monster is prepared, and the Perception that stands for both
-// Listen and Spot.
+// and Damage fields when the monster is prepared, and the Listen and Spot of its Init line
+// (Perception stands for both).
 struct Pathfinder {
   bool block = false;
   bool meleeLine = false;
   bool rangedLine = false;
   std::string melee;
   std::string ranged;
-  std::optional<int> perception;
+  std::optional<int> listen;
+  std::optional<int> spot;
 };
 
 // One creature: its 24 texts, reached only through field(id), and the ten integers derived

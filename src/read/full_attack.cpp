@@ -72,7 +72,10 @@ void appendItem(std::string_view item, std::string_view impliedKind, AttacksAndD
   const std::size_t attackStart = out.attacks.size();
   out.attacks.append(before).append(item.substr(groupEnd + 1));
   if (!impliedKind.empty() && !holdsKind(std::string_view(out.attacks).substr(attackStart))) {
-    out.attacks.insert(attackStart + before.size(), impliedKind);
+    // "+19 touch" reads as a 3.5 table's "+19 melee touch".
+    constexpr std::string_view TOUCH = " touch";
+    const std::size_t at = before.ends_with(TOUCH) ? before.size() - TOUCH.size() : before.size();
+    out.attacks.insert(attackStart + at, impliedKind);
   }
 
   const std::string_view attack = std::string_view(out.attacks).substr(attackStart);

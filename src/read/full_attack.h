@@ -14,7 +14,8 @@ struct AttacksAndDamage {
 };
 
 // Pathfinder leaves the word "melee" or "ranged" out of its attack lines: an `impliedKind` ("
-// melee" or " ranged") is put back into each attack that has a damage group and neither word.
+// melee" or " ranged") is put back into each attack that has a damage group and neither word,
+// before a closing " touch" ("+19 touch" becomes "+19 melee touch").
 AttacksAndDamage splitFullAttack(std::string_view text, std::string_view impliedKind = {});
 
 }  // namespace veldarin

@@ -124,8 +124,9 @@ void Monster::extractNumbers() {
   const int defaultSkill = wisdom / 2 - 5;
   listen = afterKeyword(field(FIELD_SKILLS), "Listen", defaultSkill);
   spot = afterKeyword(field(FIELD_SKILLS), "Spot", defaultSkill);
-  // Pathfinder's Perception took the place of both skills.
-  if (pathfinder.perception) listen = spot = *pathfinder.perception;
+  // A block's Init line gives them (Pathfinder's Perception took the place of both).
+  if (pathfinder.listen) listen = *pathfinder.listen;
+  if (pathfinder.spot) spot = *pathfinder.spot;
 }
 
 }  // namespace veldarin

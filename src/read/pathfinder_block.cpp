@@ -1,5 +1,6 @@
 #include "read/pathfinder_block.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -29,7 +30,7 @@ enum class Use {
   RANGED,
   SPACE,
   RACIAL_MODIFIERS,
-  TREASURE,  // as REST, but continued only while a parenthesis is open
+  TREASURE,  // as REST, but continued only while a parenthesis is open; the description follows
 };
 
 struct Keyword {
@@ -38,7 +39,15 @@ struct Keyword {
   FieldId field = FIELD_NONE;
 };
 
-constexpr std::array<Keyword, 34> KEYWORDS{{
+// What a line's keyword (or alignment code) makes of it; a size of 0 for a line without one.
+struct KeywordLine {
+  Use use = Use::DROP;
+  std::size_t size = 0;  // of the keyword, to the text after it
+  FieldId field = FIELD_NONE;
+  explicit operator bool() const { return size > 0; }
+};
+
+constexpr auto KEYWORDS = std::to_array<Keyword>({
     {"XP", Use::DROP},
     {"Init", Use::INIT},
     {"Aura", Use::QUALITIES},
@@ -51,7 +60,9 @@ constexpr std::array<Keyword, 34> KEYWORDS{{
     {"Resist", Use::DEFENSES},
     {"SR", Use::DEFENSES},
     {"Weaknesses", Use::QUALITIES},
+    {"Weakness", Use::QUALITIES},
     {"Speed", Use::REST, FIELD_SPEED},
+    {"Spd", Use::REST, FIELD_SPEED},  // a stat-block library's spelling
     {"Melee", Use::MELEE},
     {"Ranged", Use::RANGED},
     {"Space", Use::SPACE},
@@ -63,9 +74,12 @@ constexpr std::array<Keyword, 34> KEYWORDS{{
     {"Skills", Use::REST, FIELD_SKILLS},
     {"Racial Modifiers", Use::RACIAL_MODIFIERS},
     {"SQ", Use::QUALITIES},
+    {"Special Qualities", Use::QUALITIES},
     {"Environment", Use::REST, FIELD_CLIMATE_TERRAIN},
     {"Organization", Use::REST, FIELD_ORGANIZATION},
     {"Treasure", Use::TREASURE, FIELD_TREASURE},
+    {"Advancement", Use::REST, FIELD_ADVANCEMENT},
+    {"Level Adjustment", Use::DROP},
     {"Languages", Use::DROP},
     {"Gear", Use::DROP},
     {"Combat Gear", Use::DROP},
@@ -73,17 +87,20 @@ constexpr std::array<Keyword, 34> KEYWORDS{{
     {"Before Combat", Use::DROP},
     {"During Combat", Use::DROP},
     {"Morale", Use::DROP},
-}};
+});
 
 constexpr std::array<std::string_view, 9> ALIGNMENTS{"LG", "LN", "LE", "NG", "N",
                                                      "NE", "CG", "CN", "CE"};
+// Words that older blocks write before the code ("Always CE"), kept with it.
+constexpr std::array<std::string_view, 3> FREQUENCIES{"Always ", "Usually ", "Often "};
 
 constexpr std::array<std::string_view, 5> HEADINGS{"DEFENSE", "OFFENSE", "TACTICS", "STATISTICS",
                                                    "ECOLOGY"};
 constexpr std::string_view SPECIAL_ABILITIES = "SPECIAL ABILITIES";
 
-constexpr std::array<std::string_view, 3> SPELL_LISTS{"Spell-Like Abilities", "Spells Known",
-                                                      "Spells Prepared"};
+constexpr std::array<std::string_view, 5> SPELL_LISTS{"Spell-Like Abilities", "Spells Known",
+                                                      "Spells Prepared", "Extracts Prepared",
+                                                      "Psychic Magic"};
 
 constexpr const char* LIST = ", ";
 
@@ -118,6 +135,7 @@ std::string_view trimmed(std::string_view line) {
 struct Title {
   std::string_view name;
   std::string_view rating;
+  std::string_view mythicRank;  // "MR 3", or empty
 };
 
 std::size_t digitsBefore(std::string_view text, std::size_t end) {
@@ -126,36 +144,65 @@ std::size_t digitsBefore(std::string_view text, std::size_t end) {
   return end - start;
 }
 
-// A trimmed line that ends with " CR " and a rating (digits, or digits "/" digits).
-bool titleOf(std::string_view line, Title& title) {
-  std::size_t start = line.size() - digitsBefore(line, line.size());
-  if (start == line.size()) return false;
+// Where the rating that ends at `end` begins (digits, or digits "/" digits); `end` for none.
+std::size_t ratingStart(std::string_view line, std::size_t end) {
+  std::size_t start = end - digitsBefore(line, end);
+  if (start == end) return end;
   if (start > 0 && line[start - 1] == '/') {
     const std::size_t numerator = digitsBefore(line, start - 1);
-    if (numerator == 0) return false;
+    if (numerator == 0) return end;
     start -= numerator + 1;
   }
+  return start;
+}
+
+// A trimmed line that ends with " CR " and a rating: digits or digits "/" digits, optionally
+// followed by a mythic rank ("9/MR 3"), or a lone dash for none.
+bool titleOf(std::string_view line, Title& title) {
   constexpr std::string_view MARK = " CR ";
-  if (start < MARK.size() || line.substr(start - MARK.size(), MARK.size()) != MARK) return false;
-  title.name = withoutTrailing(line.substr(0, start - MARK.size()), " ");
-  title.rating = line.substr(start);
+  std::size_t end = line.size();
+  title.rating = {};
+  title.mythicRank = {};
+  for (const std::string_view dash : {"-", "\xE2\x80\x93", "\xE2\x80\x94"}) {
+    if (line.ends_with(dash)) {
+      end -= dash.size();
+      title.rating = "-";
+      break;
+    }
+  }
+  if (title.rating.empty()) {
+    constexpr std::string_view RANK = "/MR ";
+    const std::size_t rank = end - digitsBefore(line, end);
+    if (rank < end && rank >= RANK.size() && line.substr(rank - RANK.size(), RANK.size()) == RANK) {
+      title.mythicRank = line.substr(rank - RANK.size() + 1);
+      end = rank - RANK.size();
+    }
+    const std::size_t start = ratingStart(line, end);
+    if (start == end) return false;
+    title.rating = line.substr(start, end - start);
+    end = start;
+  }
+  if (end < MARK.size() || line.substr(end - MARK.size(), MARK.size()) != MARK) return false;
+  title.name = withoutTrailing(line.substr(0, end - MARK.size()), " ");
   return true;
 }
 
-// Calls `use` with each part of the text between "; " separators.
+// Calls `visit` with each part of the text between separators ("; " unless another is given).
 template <typename Visit>
-void forEachPart(std::string_view text, Visit visit) {
+void forEachPart(std::string_view text, Visit visit, std::string_view separator = "; ") {
   while (true) {
-    const std::size_t end = text.find("; ");
+    const std::size_t end = text.find(separator);
     visit(text.substr(0, end));
     if (end == std::string_view::npos) return;
-    text.remove_prefix(end + 2);
+    text.remove_prefix(end + separator.size());
   }
 }
 
-// True for a spell block's heading: its text before the first " (" ends in a spell list's name.
+// True for a spell block's heading: its text before the first "(" holds no "," and ends in a
+// spell list's name. The comma keeps out a wrapped feat list ("Will, Quicken Spell-Like ...").
 bool spellHeading(std::string_view line, std::string_view& heading) {
-  heading = line.substr(0, line.find(" ("));
+  heading = withoutTrailing(line.substr(0, line.find('(')), " ");
+  if (heading.find(',') != std::string_view::npos) return false;
   for (const std::string_view list : SPELL_LISTS) {
     if (heading.ends_with(list)) return true;
   }
@@ -186,7 +233,7 @@ class BlockReader {
  private:
   void startMonster(const Title& title);
   void start(Use use, std::size_t keywordSize, FieldId field, std::string_view line);
-  bool startKeywordLine(std::string_view line);
+  KeywordLine keywordLine(std::string_view line) const;
   void flush();
   void readInit(std::string_view rest);
   void readHitPoints(std::string_view rest);
@@ -221,34 +268,46 @@ bool BlockReader::take(std::string_view rawLine) {
   // Before the first title, after a SPECIAL ABILITIES heading, and blank lines: nothing to read.
   if (monster_ == nullptr || skipToTitle_ || line.empty()) return true;
 
-  if (equalsIgnoringCase(line, SPECIAL_ABILITIES)) {
+  const bool specialAbilities = equalsIgnoringCase(line, SPECIAL_ABILITIES);
+  const bool heading = specialAbilities || std::ranges::any_of(HEADINGS, [&](std::string_view h) {
+                         return equalsIgnoringCase(line, h);
+                       });
+  const KeywordLine keyword = heading ? KeywordLine{} : keywordLine(line);
+  std::string_view spellList;
+  const bool spells = !heading && !keyword && spellHeading(line, spellList);
+
+  // Once the treasure is read, with the lines it continues on while a parenthesis is open, the
+  // description follows up to the next title, keyword lines and all (a companion's statistics,
+  // sentences that begin with a keyword). Only an advancement that older blocks print right
+  // after the treasure is still read, continued the same way.
+  if (use_ == Use::TREASURE && (heading || keyword || spells || openParentheses_ <= 0)) {
     flush();
-    skipToTitle_ = true;
+    if (keyword && keyword.field == FIELD_ADVANCEMENT) {
+      start(Use::TREASURE, keyword.size, FIELD_ADVANCEMENT, line);
+    } else {
+      skipToTitle_ = true;
+    }
     return true;
   }
-  for (const std::string_view heading : HEADINGS) {
-    if (equalsIgnoringCase(line, heading)) {
-      flush();
-      return true;
-    }
-  }
-  if (startKeywordLine(line)) return true;
-
-  std::string_view heading;
-  if (spellHeading(line, heading)) {
+  if (heading) {
     flush();
-    std::string entry(heading);
+    skipToTitle_ = specialAbilities;
+    return true;
+  }
+  if (keyword) {
+    if (keyword.use == Use::ALIGNMENT || keyword.use == Use::INIT) alignmentOpen_ = false;
+    start(keyword.use, keyword.size, keyword.field, line);
+    return true;
+  }
+  if (spells) {
+    flush();
+    std::string entry(spellList);
     lowerCase(entry);
     monster_->appendToField(FIELD_SPECIAL_ATTACKS, entry, LIST);
     return true;
   }
-
-  // A continuation line; once the treasure's parentheses are closed, the description begins.
+  // A continuation line.
   if (use_ == Use::DROP) return true;
-  if (use_ == Use::TREASURE && openParentheses_ <= 0) {
-    flush();
-    return true;
-  }
   line_ += ' ';
   line_ += line;
   openParentheses_ += openedParentheses(line);
@@ -260,28 +319,29 @@ void BlockReader::startMonster(const Title& title) {
   monster_->pathfinder.block = true;
   monster_->field(FIELD_NAME) = title.name;
   monster_->field(FIELD_CHALLENGE_RATING) = title.rating;
+  if (!title.mythicRank.empty()) addQuality(title.mythicRank);
   skipToTitle_ = false;
   alignmentOpen_ = true;
 }
 
-bool BlockReader::startKeywordLine(std::string_view line) {
+KeywordLine BlockReader::keywordLine(std::string_view line) const {
   if (alignmentOpen_) {
+    std::size_t frequency = 0;
+    for (const std::string_view word : FREQUENCIES) {
+      if (line.starts_with(word)) frequency = word.size();
+    }
     for (const std::string_view code : ALIGNMENTS) {
-      if (beginsWithWord(line, code)) {
-        alignmentOpen_ = false;
-        start(Use::ALIGNMENT, code.size(), FIELD_NONE, line);
-        return true;
+      if (beginsWithWord(line.substr(frequency), code)) {
+        return KeywordLine{Use::ALIGNMENT, frequency + code.size(), FIELD_NONE};
       }
     }
   }
   for (const Keyword& keyword : KEYWORDS) {
     if (line.front() == keyword.text.front() && beginsWithWord(line, keyword.text)) {
-      if (keyword.use == Use::INIT) alignmentOpen_ = false;
-      start(keyword.use, keyword.text.size(), keyword.field, line);
-      return true;
+      return KeywordLine{keyword.use, keyword.text.size(), keyword.field};
     }
   }
-  return false;
+  return {};
 }
 
 void BlockReader::start(Use use, std::size_t keywordSize, FieldId field, std::string_view line) {
@@ -349,34 +409,61 @@ void BlockReader::flush() {
   line_.clear();
 }
 
+// "+3; Senses darkvision 60 ft., Perception +5": the initiative, then the parts. Of each part's
+// ", " items, Perception gives Listen and Spot, and Listen and Spot (older blocks) one each; the
+// other items of the Senses part are special qualities, those of other parts are dropped.
 void BlockReader::readInit(std::string_view rest) {
+  constexpr std::string_view SENSES = "Senses ";
+  constexpr std::string_view PERCEPTION = "Perception ";
+  constexpr std::string_view LISTEN = "Listen ";
+  constexpr std::string_view SPOT = "Spot ";
+  Pathfinder& pathfinder = monster_->pathfinder;
   bool first = true;
   forEachPart(rest, [&](std::string_view part) {
-    constexpr std::string_view SENSES = "Senses ";
-    constexpr std::string_view PERCEPTION = "Perception ";
     if (first) {
       monster_->appendToField(FIELD_INITIATIVE, part, LIST);
       first = false;
-    } else if (part.starts_with(SENSES)) {
-      addQuality(part.substr(SENSES.size()));
-    } else if (part.starts_with(PERCEPTION)) {
-      monster_->pathfinder.perception = toInt(part, PERCEPTION.size());
+      return;
     }
+    const bool senses = part.starts_with(SENSES);
+    if (senses) part.remove_prefix(SENSES.size());
+    std::string qualities;
+    forEachPart(
+        part,
+        [&](std::string_view item) {
+          if (item.starts_with(PERCEPTION)) {
+            pathfinder.listen = pathfinder.spot = toInt(item, PERCEPTION.size());
+          } else if (item.starts_with(LISTEN)) {
+            pathfinder.listen = toInt(item, LISTEN.size());
+          } else if (item.starts_with(SPOT)) {
+            pathfinder.spot = toInt(item, SPOT.size());
+          } else if (senses) {
+            appendText(qualities, item, LIST);
+          }
+        },
+        LIST);
+    if (!qualities.empty()) addQuality(qualities);
   });
 }
 
-// "18 (2d8+9); regeneration 5" is the hit dice "2d8+9 (18 hp)" and a special quality.
+// "18 (2d8+9); regeneration 5" is the hit dice "2d8+9 (18 hp)" and a special quality; a group's
+// "127 each (15d8+60)" gives "15d8+60 (127 hp each)".
 void BlockReader::readHitPoints(std::string_view rest) {
   const std::size_t open = rest.find(" (");
+  std::string_view points = rest.substr(0, open);
+  constexpr std::string_view EACH = " each";
+  const bool each = points.ends_with(EACH);
+  if (each) points.remove_suffix(EACH.size());
+  std::string hitPoints = "(" + std::string(points) + (each ? " hp each)" : " hp)");
   if (open == std::string_view::npos) {
-    monster_->appendToField(FIELD_HIT_DICE, "(" + std::string(rest) + " hp)", LIST);
+    monster_->appendToField(FIELD_HIT_DICE, hitPoints, LIST);
     return;
   }
   const std::size_t close = rest.find(')', open);
   const std::string_view dice = rest.substr(
       open + 2, close == std::string_view::npos ? std::string_view::npos : close - open - 2);
   std::string hitDice(dice);
-  hitDice.append(" (").append(rest.substr(0, open)).append(" hp)");
+  hitDice.append(" ").append(hitPoints);
   monster_->appendToField(FIELD_HIT_DICE, hitDice, LIST);
   if (close == std::string_view::npos) return;
   const std::size_t more = rest.find("; ", close);

@@ -70,6 +70,32 @@ TEST(PathfinderBlockTest, LinesAndTheirFields) {
       {"Melee gore +4 melee (1d8+4)", FIELD_ATTACKS, "gore +4 melee"},
       {"Melee swarm (3d6)", FIELD_ABBR_ATTACKS, "swarm (3d6)"},
       {"Ranged javelin +3 (1d6)", FIELD_ATTACKS, "javelin +3 ranged"},
+      {"Melee touch of madness +19 touch (10d6)", FIELD_ATTACKS,
+       "touch of madness +19 melee touch"},
+      {"Melee touch of madness +19 touch (10d6)", FIELD_DAMAGE, "touch of madness 10d6"},
+      {"Ranged spark +12 touch (2d6 electricity)", FIELD_ABBR_ATTACKS,
+       "spark +12 (2d6 electricity)"},
+      {"Init +2; Senses Perception +5", FIELD_SPECIAL_QUALITIES, ""},
+      {"Init +4; Senses darkvision 60 ft., Perception +17", FIELD_SPECIAL_QUALITIES,
+       "darkvision 60 ft."},
+      {"Psychic Magic (CL 16th)\n11 PE-aversion\nAlchemist Extracts Prepared(CL 12th)\n4th-haste",
+       FIELD_SPECIAL_ATTACKS, "psychic magic, alchemist extracts prepared"},
+      {"Feats Dodge, Quicken\nSpell-Like Ability (glitterdust)", FIELD_FEATS,
+       "Dodge, Quicken Spell-Like Ability (glitterdust)"},
+      {"Feats Iron\nWill, Quicken Spell-Like Ability (fly)", FIELD_FEATS,
+       "Iron Will, Quicken Spell-Like Ability (fly)"},
+      {"Spd 20 ft., swim 20 ft.", FIELD_SPEED, "20 ft., swim 20 ft."},
+      {"Weakness light\nsensitivity\nSpecial Qualities crafty", FIELD_SPECIAL_QUALITIES,
+       "light sensitivity, crafty"},
+      {"Organization solitary\nAdvancement 35+ HD\nLevel Adjustment +2", FIELD_ADVANCEMENT,
+       "35+ HD"},
+      {"Always CE Huge aberration", FIELD_ALIGNMENT, "Always CE"},
+      {"Usually NE Medium\nfey", FIELD_TYPE, "Medium fey"},
+      {"hp 127 each (15d8+60)", FIELD_HIT_DICE, "15d8+60 (127 hp each)"},
+      {"Treasure none\nSpecial Qualities powerful charge.", FIELD_SPECIAL_QUALITIES, ""},
+      {"Treasure standard (a\nsword)\nSpeed 30 ft.", FIELD_SPEED, ""},
+      {"Treasure none\nAdvancement 13-24 HD (Huge)\nIt lurks.", FIELD_ADVANCEMENT,
+       "13-24 HD (Huge)"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(firstBlock(c.lines).field(c.field), c.text) << c.lines;
@@ -79,20 +105,22 @@ TEST(PathfinderBlockTest, LinesAndTheirFields) {
 TEST(PathfinderBlockTest, PerceptionIsListenAndSpot) {
   const struct {
     const char* lines;
-    int initiative, listen;
+    int initiative, listen, spot;
   } cases[] = {
-      {"Init +2; Perception +6\nStr 10, Wis 13", 2, 6},
+      {"Init +2; Perception +6\nStr 10, Wis 13", 2, 6, 6},
       {"Init \xE2\x80\x93"
        "5; Senses blindsight; Perception \xE2\x88\x92"
        "5",
-       -5, -5},
-      {"Init +0\nStr 10, Wis 13", 0, 1},
+       -5, -5, -5},
+      {"Init +0\nStr 10, Wis 13", 0, 1, 1},
+      {"Init +2; Senses Perception +5", 2, 5, 5},
+      {"Init +3; Senses blindsight 120 ft.; Listen +3, Spot +4", 3, 3, 4},
   };
   for (const auto& c : cases) {
     const Monster monster = firstBlock(c.lines);
     EXPECT_EQ(monster.initiative, c.initiative) << c.lines;
     EXPECT_EQ(monster.listen, c.listen) << c.lines;
-    EXPECT_EQ(monster.spot, c.listen) << c.lines;
+    EXPECT_EQ(monster.spot, c.spot) << c.lines;
   }
 }
 
@@ -109,6 +137,28 @@ TEST(PathfinderBlockTest, TitlesStartMonsters) {
   EXPECT_EQ(group.monsters[0].cr, -2);
 }
 
+TEST(PathfinderBlockTest, TitleLines) {
+  const struct {
+    const char* title;
+    const char* name;
+    const char* rating;
+    const char* qualities;
+  } cases[] = {
+      {"Aboleth, Mythic CR 9/MR 3", "Aboleth, Mythic", "9", "MR 3"},
+      {"Rat CR 1/3/MR 1", "Rat", "1/3", "MR 1"},
+      {"Ooze CR -", "Ooze", "-", ""},
+      {"Ooze CR \xE2\x80\x94", "Ooze", "-", ""},
+  };
+  for (const auto& c : cases) {
+    MonsterGroup group;
+    ASSERT_TRUE(group.loadFromText(std::string(c.title) + "\nAC 1\nhp 1 (1d8)\n")) << c.title;
+    ASSERT_TRUE(group.monsters[0].pathfinder.block) << c.title;
+    EXPECT_EQ(group.monsters[0].field(FIELD_NAME), c.name) << c.title;
+    EXPECT_EQ(group.monsters[0].field(FIELD_CHALLENGE_RATING), c.rating) << c.title;
+    EXPECT_EQ(group.monsters[0].field(FIELD_SPECIAL_QUALITIES), c.qualities) << c.title;
+  }
+}
+
 TEST(PathfinderBlockTest, OtherFilesKeepTheirLayout) {
   const struct {
     const char* text;
@@ -117,6 +167,8 @@ TEST(PathfinderBlockTest, OtherFilesKeepTheirLayout) {
       {"Boar CR 2\nAC 14\nHit Dice: 2d8\n", "Boar CR 2"},
       {"Boar CR 2\nhp 18\nAC: 14\n", "Boar CR 2"},
       {"Boar CR 2x\nAC 14\nhp 18\n", "Boar CR 2x"},
+      {"Boar CR 9/MR\nAC 14\nhp 18\n", "Boar CR 9/MR"},
+      {"Boar CR /MR 3\nAC 14\nhp 18\n", "Boar CR /MR 3"},
       {"Group\n\tBoar CR 2\nAC 14\nhp 18\n", "Group, Boar CR 2"},
   };
   for (const auto& c : cases) {
