@@ -269,9 +269,9 @@ bool BlockReader::take(std::string_view rawLine) {
   if (monster_ == nullptr || skipToTitle_ || line.empty()) return true;
 
   const bool specialAbilities = equalsIgnoringCase(line, SPECIAL_ABILITIES);
-  const bool heading = specialAbilities || std::ranges::any_of(HEADINGS, [&](std::string_view h) {
-                         return equalsIgnoringCase(line, h);
-                       });
+  const bool heading = specialAbilities ||
+                       std::any_of(HEADINGS.begin(), HEADINGS.end(),
+                                   [&](std::string_view h) { return equalsIgnoringCase(line, h); });
   const KeywordLine keyword = heading ? KeywordLine{} : keywordLine(line);
   std::string_view spellList;
   const bool spells = !heading && !keyword && spellHeading(line, spellList);
