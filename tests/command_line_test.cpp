@@ -68,26 +68,6 @@ TEST(CommandLineTest, ConsoleOutput) {
   }
 }
 
-// 0 only when the summary was written; 1 when a valid command line failed; 2 when refused.
-TEST(CommandLineTest, ExitStatusOfARun) {
-  const std::string table = "G\n\tA\n\tBeast\nHit Dice:\t1d8\n";
-  const struct {
-    std::string table;
-    std::vector<std::string> args;
-    int status;
-  } cases[] = {
-      {table, {"t.txt", "out.txt", "/f3", "/q"}, 0},   {"", {"t.txt", "out.txt"}, 1},
-      {"G\n\tA\n", {"t.txt", "out.txt"}, 1},           {table, {"t.txt", "folder"}, 1},
-      {table, {"t.txt", "folder/missing/out.txt"}, 1}, {table, {"t.txt", "./t.txt"}, 2},
-  };
-  for (const auto& c : cases) {
-    ScratchDir dir;
-    dir.write("t.txt", c.table);
-    std::filesystem::create_directory(dir.file("folder"));
-    EXPECT_EQ(runProgram(dir, c.args).status, c.status) << c.args[1];
-  }
-}
-
 // An argument that begins with "/" and holds another "/" is a path, at either position; on
 // Windows the scratch folders' paths begin with a drive letter, which the test covers as well.
 TEST(CommandLineTest, AbsolutePathsNameFiles) {

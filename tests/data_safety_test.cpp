@@ -50,6 +50,7 @@ TEST(DataSafetyTest, TableIsNeverItsOwnSummary) {
     std::filesystem::create_directory(dir.file("x"));
     const ProgramRun run = runProgram(dir, args);
     EXPECT_EQ(run.output, nativeLines(BANNER + message)) << args.back();
+    EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_EQ(dir.read("t.txt"), TABLE) << args.back();
     EXPECT_EQ(dir.read("summary.txt"), TABLE) << args.back();
   }

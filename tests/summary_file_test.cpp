@@ -223,6 +223,7 @@ TEST(SummaryFileTest, WriteFailures) {
                                       "MEMORY REPORT: currently 0 memory block(s) for 0 byte(s).\n"
                                       "Press <Enter> to finish.\n"))
         << c.outFile;
+    EXPECT_EQ(run.status, 1) << c.outFile;
   }
 }
 

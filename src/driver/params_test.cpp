@@ -71,17 +71,10 @@ TEST(ParseParamsTest, SwitchesAndPositions) {
 }
 
 TEST(ParseParamsTest, UsageStopsTheParse) {
-  const struct {
-    std::vector<const char*> args;
-    Parse parse;
-  } cases[] = {
-      {{"/?"}, Parse::ANSWERED},         {{"-h"}, Parse::ANSWERED},
-      {{"/H"}, Parse::ANSWERED},         {{"/?", "/q"}, Parse::ANSWERED},
-      {{"a", "b", "c"}, Parse::REFUSED}, {{"/a/b", "/c/d", "/e/f"}, Parse::REFUSED},
-  };
-  for (const auto& [args, parse] : cases) {
+  for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+           {"/?"}, {"-h"}, {"/H"}, {"a", "b", "c"}, {"/?", "/q"}, {"/a/b", "/c/d", "/e/f"}}) {
     const Parsed parsed(args);
-    EXPECT_EQ(parsed.parse, parse) << args[0];
+    EXPECT_EQ(parsed.parse, args.size() == 3 ? Parse::REFUSED : Parse::ANSWERED);
     EXPECT_TRUE(parsed.output.starts_with("Usage: VELDARIN [infile][outfile][/f#][/t#]\n"));
     EXPECT_EQ(parsed.params.pauseAtEnd, 0);
   }

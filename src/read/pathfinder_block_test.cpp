@@ -93,7 +93,6 @@ TEST(PathfinderBlockTest, LinesAndTheirFields) {
       {"Usually NE Medium\nfey", FIELD_TYPE, "Medium fey"},
       {"hp 127 each (15d8+60)", FIELD_HIT_DICE, "15d8+60 (127 hp each)"},
       {"Treasure none\nSpecial Qualities powerful charge.", FIELD_SPECIAL_QUALITIES, ""},
-      {"Treasure standard (a\nsword)\nSpeed 30 ft.", FIELD_SPEED, ""},
       {"Treasure none\nAdvancement 13-24 HD (Huge)\nIt lurks.", FIELD_ADVANCEMENT,
        "13-24 HD (Huge)"},
   };
@@ -138,24 +137,19 @@ TEST(PathfinderBlockTest, TitlesStartMonsters) {
 }
 
 TEST(PathfinderBlockTest, TitleLines) {
-  const struct {
-    const char* title;
-    const char* name;
-    const char* rating;
-    const char* qualities;
-  } cases[] = {
-      {"Aboleth, Mythic CR 9/MR 3", "Aboleth, Mythic", "9", "MR 3"},
-      {"Rat CR 1/3/MR 1", "Rat", "1/3", "MR 1"},
-      {"Ooze CR -", "Ooze", "-", ""},
-      {"Ooze CR \xE2\x80\x94", "Ooze", "-", ""},
-  };
-  for (const auto& c : cases) {
-    MonsterGroup group;
-    ASSERT_TRUE(group.loadFromText(std::string(c.title) + "\nAC 1\nhp 1 (1d8)\n")) << c.title;
-    ASSERT_TRUE(group.monsters[0].pathfinder.block) << c.title;
-    EXPECT_EQ(group.monsters[0].field(FIELD_NAME), c.name) << c.title;
-    EXPECT_EQ(group.monsters[0].field(FIELD_CHALLENGE_RATING), c.rating) << c.title;
-    EXPECT_EQ(group.monsters[0].field(FIELD_SPECIAL_QUALITIES), c.qualities) << c.title;
+  MonsterGroup group;
+  ASSERT_TRUE(
+      group.loadFromText("Aboleth, Mythic CR 9/MR 3\nRat CR 1/3/MR 1\nOoze CR -\nSlime CR "
+                         "\xE2\x80\x94\nAC 1\nhp 1\n"));
+  const char* const expected[][3] = {{"Aboleth, Mythic", "9", "MR 3"},
+                                     {"Rat", "1/3", "MR 1"},
+                                     {"Ooze", "-", ""},
+                                     {"Slime", "-", ""}};
+  ASSERT_EQ(group.count(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(group.monsters[i].field(FIELD_NAME), expected[i][0]);
+    EXPECT_EQ(group.monsters[i].field(FIELD_CHALLENGE_RATING), expected[i][1]);
+    EXPECT_EQ(group.monsters[i].field(FIELD_SPECIAL_QUALITIES), expected[i][2]);
   }
 }
 
