@@ -29,15 +29,16 @@ constexpr std::array<std::string_view, 10> usageLines{
 constexpr std::string_view LICENSE_LINE =
     "Copyright (c) 2026 The VELDARIN developers, MIT License.";
 
+// A switch begins with "-", or with "/" and holds no other "/", so "/tmp/out.txt" is a path.
+bool isSwitch(std::string_view argument) {
+  if (argument.starts_with('-')) return true;
+  return argument.starts_with('/') && argument.find('/', 1) == std::string_view::npos;
+}
+
 }  // namespace
 
 void printUsage() {
   for (const std::string_view line : usageLines) printLine(line);
-}
-
-bool isSwitch(std::string_view argument) {
-  if (argument.starts_with('-')) return true;
-  return argument.starts_with('/') && argument.find('/', 1) == std::string_view::npos;
 }
 
 Parse Params::parseParams(int argc, const char* const* argv) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "output/format_codes.h"
 #include "templates/template_codes.h"
@@ -34,8 +33,5 @@ struct Params {
 };
 
 void printUsage();
-
-// A switch begins with "-", or with "/" and holds no other "/", so "/tmp/out.txt" is a path.
-bool isSwitch(std::string_view argument);
 
 }  // namespace veldarin
