@@ -1,4 +1,4 @@
-#include "read/pathfinder_block.h"
+#include "read/pathfinder/pathfinder_block.h"
 
 #include <algorithm>
 #include <array>

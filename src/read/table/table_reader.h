@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+namespace veldarin {
+
+class LineReader;
+class MonsterGroup;
+
+// Reads a 3.0 or 3.5 stat table into the group's monsters, one per column (or the single
+// "Label: value" block when no line holds a tab, `widest` being 1). The group already holds
+// as many monsters as the widest line has columns. False when the file ends before the type
+// line.
+bool readTable(MonsterGroup& group, LineReader& reader, std::size_t widest);
+
+}  // namespace veldarin
