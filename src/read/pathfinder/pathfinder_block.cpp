@@ -446,14 +446,15 @@ void BlockReader::readInit(std::string_view rest) {
   });
 }
 
-// "18 (2d8+9); regeneration 5" is the hit dice "2d8+9 (18 hp)" and a special quality; a group's
-// "127 each (15d8+60)" gives "15d8+60 (127 hp each)".
+// "18 (2d8+9); regeneration 5" is the hit points 18, the hit dice "2d8+9 (18 hp)" and a special
+// quality; a group's "127 each (15d8+60)" gives 127 and "15d8+60 (127 hp each)".
 void BlockReader::readHitPoints(std::string_view rest) {
   const std::size_t open = rest.find(" (");
   std::string_view points = rest.substr(0, open);
   constexpr std::string_view EACH = " each";
   const bool each = points.ends_with(EACH);
   if (each) points.remove_suffix(EACH.size());
+  monster_->appendToField(FIELD_HIT_POINTS, points, LIST);
   std::string hitPoints = "(" + std::string(points) + (each ? " hp each)" : " hp)");
   if (open == std::string_view::npos) {
     monster_->appendToField(FIELD_HIT_DICE, hitPoints, LIST);
