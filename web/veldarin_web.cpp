@@ -43,7 +43,7 @@ EMSCRIPTEN_KEEPALIVE void veldarin_summarize(const char* input, std::size_t size
   if (!params.codesErrorCheck()) return;
   const auto group = std::make_unique<MonsterGroup>();
   if (!group->loadFromText(std::string_view(input, size))) return;
-  group->applyTemplate(templateCode);
+  if (!group->applyTemplate(templateCode)) return;
   std::ostringstream summary;
   group->writeSummary(summary, formatCode);
   summaryText = summary.str();

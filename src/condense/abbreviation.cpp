@@ -48,8 +48,8 @@ void Monster::abbreviateFields() {
   cutFieldAtParen(FIELD_HIT_DICE);
   cutFieldAtParen(FIELD_AC);
   cutFieldAtParen(FIELD_INITIATIVE);
-  // A Pathfinder alignment is a code already.
-  if (!pathfinder.block) abbreviateAlignment(field(FIELD_ALIGNMENT));
+  // A block's alignment is a code already, or a text the table does not know.
+  if (!pathfinder.block && !fifthEditionBlock) abbreviateAlignment(field(FIELD_ALIGNMENT));
   abbreviateFaceReach(field(FIELD_FACE_REACH));
   clearFieldIfDash(FIELD_SPECIAL_ATTACKS);
   clearFieldIfDash(FIELD_SPECIAL_QUALITIES);

@@ -15,11 +15,11 @@ namespace veldarin {
 
 namespace {
 
-// Load, template and write; the loader and the writer print their own failures.
+// Load, template and write; each step prints its own failure.
 bool summarize(const Params& params) {
   const auto group = std::make_unique<MonsterGroup>();
   if (!group->loadFromFile(params.inFile)) return false;
-  group->applyTemplate(params.templateCode);
+  if (!group->applyTemplate(params.templateCode)) return false;
   if (!group->printToFile(params.outFile, params.formatCode)) return false;
   printLine("Finished writing monster summary file.");
   return true;

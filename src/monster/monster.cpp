@@ -37,6 +37,7 @@ void Monster::clear() {
   for (std::string& text : texts_) text.clear();
   edition35 = {};
   pathfinder = {};
+  fifthEditionBlock = false;
   cr = hitDice = initiative = speed = armorClass = 0;
   fortSave = refSave = willSave = listen = spot = 0;
 }

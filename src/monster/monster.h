@@ -74,6 +74,9 @@ class Monster {
   // Attacks and Damage.
   void preparePathfinder();
 
+  // A fifth-edition block's preparation: "—" read as "-". Its reader has written the attacks.
+  void prepareFifthEdition();
+
   // Sets the ten integers from the texts.
   void extractNumbers();
 
@@ -115,6 +118,9 @@ class Monster {
 
   Edition35 edition35;
   Pathfinder pathfinder;
+  // Read from a fifth-edition block: its saves are by ability, its alignment a code or a text,
+  // and the templates have no rules for it.
+  bool fifthEditionBlock = false;
 
  private:
   std::array<std::string, FIELD_COUNT> texts_;
@@ -137,7 +143,9 @@ class MonsterGroup {
   // Column of monster i in a table whose widest line has `widest` fields.
   static std::size_t columnIndex(std::size_t widest, int i);
 
-  void applyTemplate(int templateCode);
+  // False, with a printed message, when a template is asked of fifth-edition monsters; the group
+  // is then unchanged.
+  bool applyTemplate(int templateCode);
 
   // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
   // written whole.

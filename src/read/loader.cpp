@@ -4,6 +4,8 @@
 
 #include "monster/monster.h"
 #include "monster/text_cut.h"
+#include "read/block_text.h"
+#include "read/fifth/fifth_block.h"
 #include "read/line_reader.h"
 #include "read/pathfinder/pathfinder_block.h"
 #include "read/tab_fields.h"
@@ -27,9 +29,16 @@ void prepare(Monster& monster) {
     cutBeforeFirst(monster.pathfinder.ranged, '~');
     monster.preparePathfinder();
   }
+  if (monster.fifthEditionBlock) monster.prepareFifthEdition();
   monster.appendToField(FIELD_HIT_POINTS, "___");
   monster.extractNumbers();
-  monster.summarizeAttacks();
+  // A fifth-edition reader condenses its attacks itself: their names hold commas.
+  if (!monster.fifthEditionBlock) monster.summarizeAttacks();
+}
+
+bool noData() {
+  printLine("loadFromFile(): found no data.");
+  return false;
 }
 
 bool readError() {
@@ -63,18 +72,29 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
   LineReader reader(source);
   std::size_t widest = 0;
   BlockDetector blocks;
+  FifthEditionDetector fifthEdition;
+  bool pathfinderTitle = false;
   {
-    // Scoped, so that a huge line's buffer is gone before the second pass.
+    // Scoped, so that a huge line's buffers are gone before the second pass.
     std::string line;
+    std::string spaced;
     while (reader.readLine(line)) {
       widest = std::max(widest, countFields(line));
       if (widest == 1) blocks.see(line);
+      const std::string_view text = spacedLine(line, spaced);
+      fifthEdition.see(text);
+      pathfinderTitle = pathfinderTitle || isPathfinderTitle(text);
     }
   }
   if (reader.failed()) return readError();
-  if (widest == 0) {
-    printLine("loadFromFile(): found no data.");
-    return false;
+  if (widest == 0) return noData();
+  if (fifthEdition.found() && !pathfinderTitle) {
+    if (!reader.rewind()) return readError();
+    readFifthEditionBlocks(*this, reader);
+    if (reader.failed()) return readError();
+    if (monsters.empty()) return noData();
+    for (Monster& monster : monsters) prepare(monster);
+    return true;
   }
   if (widest == 1 && blocks.found()) {
     monsters.resize(blocks.titles());

@@ -127,6 +127,15 @@ void Monster::extractNumbers() {
   // A block's Init line gives them (Pathfinder's Perception took the place of both).
   if (pathfinder.listen) listen = *pathfinder.listen;
   if (pathfinder.spot) spot = *pathfinder.spot;
+
+  // Fifth edition saves by ability, and Perception stands for Listen and Spot.
+  if (fifthEditionBlock) {
+    fortSave = afterKeyword(saves, "Con ", 0);
+    refSave = afterKeyword(saves, "Dex ", 0);
+    willSave = afterKeyword(saves, "Wis ", 0);
+    const int wisdomModifier = abilityModifier(afterKeyword(field(FIELD_ABILITIES), "Wis ", 10));
+    listen = spot = afterKeyword(field(FIELD_SKILLS), "Perception ", wisdomModifier);
+  }
 }
 
 }  // namespace veldarin

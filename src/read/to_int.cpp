@@ -1,7 +1,9 @@
 #include "read/to_int.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "monster/ascii.h"
@@ -32,6 +34,22 @@ std::size_t signAt(std::string_view text, std::size_t pos, bool& negative) {
     return EN_DASH.size();
   }
   return 0;
+}
+
+std::size_t signBefore(std::string_view text, std::size_t pos) {
+  const std::string_view before = text.substr(0, std::min(pos, text.size()));
+  if (before.ends_with('+') || before.ends_with('-')) return 1;
+  if (before.ends_with(EN_DASH) || before.ends_with(MINUS_SIGN)) return EN_DASH.size();
+  return 0;
+}
+
+int abilityModifier(int score) {
+  const std::int64_t above = static_cast<std::int64_t>(score) - 10;
+  return static_cast<int>(above >= 0 ? above / 2 : -((1 - above) / 2));
+}
+
+std::string signedText(int value) {
+  return (value < 0 ? "" : "+") + std::to_string(value);
 }
 
 int clampToInt(std::int64_t value) {

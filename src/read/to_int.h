@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace veldarin {
@@ -10,6 +11,9 @@ namespace veldarin {
 // for "-". Returns its length in bytes (0 for none) and sets `negative`.
 std::size_t signAt(std::string_view text, std::size_t pos, bool& negative);
 
+// The length in bytes of a sign (as signAt reads them) that ends just before `pos`; 0 for none.
+std::size_t signBefore(std::string_view text, std::size_t pos);
+
 // Reads a decimal integer from `pos` on: white space is skipped, one optional sign taken, then
 // digits up to the first other character. No digits (or pos past the end) give 0; values
 // beyond the signed 32-bit range saturate at its bounds.
@@ -17,6 +21,12 @@ int toInt(std::string_view text, std::size_t pos = 0);
 
 // The value clamped to the signed 32-bit range.
 int clampToInt(std::int64_t value);
+
+// A fifth-edition ability modifier: (score - 10) / 2, rounded down.
+int abilityModifier(int score);
+
+// A bonus as printed: "+2", "-1", "+0".
+std::string signedText(int value);
 
 // Adds and doubles with saturation at the signed 32-bit bounds.
 int saturatingAdd(int a, int b);

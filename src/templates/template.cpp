@@ -6,6 +6,7 @@
 #include "monster/ascii.h"
 #include "monster/monster.h"
 #include "read/to_int.h"
+#include "system/console.h"
 #include "templates/template_codes.h"
 
 namespace veldarin {
@@ -171,8 +172,17 @@ void Monster::applyTemplate(int templateCode) {
   raiseIntelligence(field(FIELD_ABILITIES));
 }
 
-void MonsterGroup::applyTemplate(int templateCode) {
+bool MonsterGroup::applyTemplate(int templateCode) {
+  if (templateCode != TEMPLATE_CELESTIAL && templateCode != TEMPLATE_FIENDISH) return true;
+  if (std::any_of(monsters.begin(), monsters.end(),
+                  [](const Monster& monster) { return monster.fifthEditionBlock; })) {
+    printLine(
+        "applyTemplate(): celestial and fiendish templates need 3rd-edition or Pathfinder "
+        "monsters.");
+    return false;
+  }
   for (Monster& monster : monsters) monster.applyTemplate(templateCode);
+  return true;
 }
 
 }  // namespace veldarin

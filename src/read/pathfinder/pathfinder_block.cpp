@@ -8,6 +8,7 @@
 #include "monster/ascii.h"
 #include "monster/monster.h"
 #include "read/absent_dash.h"
+#include "read/block_text.h"
 #include "read/full_attack.h"
 #include "read/line_reader.h"
 #include "read/to_int.h"
@@ -104,32 +105,8 @@ constexpr std::array<std::string_view, 5> SPELL_LISTS{"Spell-Like Abilities", "S
 
 constexpr const char* LIST = ", ";
 
-// The word begins the line and is followed by a space or the line's end.
-bool beginsWithWord(std::string_view line, std::string_view word) {
-  return line.starts_with(word) && (line.size() == word.size() || line[word.size()] == ' ');
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
-  }
-  return true;
-}
-
-std::string_view withoutTrailing(std::string_view text, std::string_view characters) {
-  const std::size_t last = text.find_last_not_of(characters);
-  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
 std::string_view afterWord(std::string_view line, std::size_t wordSize) {
   return wordSize < line.size() ? line.substr(wordSize + 1) : std::string_view();
-}
-
-// A line less its newline and trailing spaces.
-std::string_view trimmed(std::string_view line) {
-  if (line.ends_with('\n')) line.remove_suffix(1);
-  return withoutTrailing(line, " ");
 }
 
 struct Title {
@@ -187,17 +164,6 @@ bool titleOf(std::string_view line, Title& title) {
   return true;
 }
 
-// Calls `visit` with each part of the text between separators ("; " unless another is given).
-template <typename Visit>
-void forEachPart(std::string_view text, Visit visit, std::string_view separator = "; ") {
-  while (true) {
-    const std::size_t end = text.find(separator);
-    visit(text.substr(0, end));
-    if (end == std::string_view::npos) return;
-    text.remove_prefix(end + separator.size());
-  }
-}
-
 // True for a spell block's heading: its text before the first "(" holds no "," and ends in a
 // spell list's name. The comma keeps out a wrapped feat list ("Will, Quicken Spell-Like ...").
 bool spellHeading(std::string_view line, std::string_view& heading) {
@@ -214,10 +180,6 @@ long openedParentheses(std::string_view text) {
   long opened = 0;
   for (const char c : text) opened += (c == '(') - (c == ')');
   return opened;
-}
-
-void lowerCase(std::string& text) {
-  for (char& c : text) c = toLowerAscii(c);
 }
 
 // Turns the lines of the blocks into monsters: each keyword line is gathered with the lines
@@ -301,9 +263,7 @@ bool BlockReader::take(std::string_view rawLine) {
   }
   if (spells) {
     flush();
-    std::string entry(spellList);
-    lowerCase(entry);
-    monster_->appendToField(FIELD_SPECIAL_ATTACKS, entry, LIST);
+    monster_->appendToField(FIELD_SPECIAL_ATTACKS, lowerCased(spellList), LIST);
     return true;
   }
   // A continuation line.
@@ -449,25 +409,22 @@ void BlockReader::readInit(std::string_view rest) {
 // "18 (2d8+9); regeneration 5" is the hit points 18, the hit dice "2d8+9 (18 hp)" and a special
 // quality; a group's "127 each (15d8+60)" gives 127 and "15d8+60 (127 hp each)".
 void BlockReader::readHitPoints(std::string_view rest) {
-  const std::size_t open = rest.find(" (");
-  std::string_view points = rest.substr(0, open);
+  const HitPointsEntry entry = hitPointsEntry(rest);
+  std::string_view points = entry.points;
   constexpr std::string_view EACH = " each";
   const bool each = points.ends_with(EACH);
   if (each) points.remove_suffix(EACH.size());
   monster_->appendToField(FIELD_HIT_POINTS, points, LIST);
-  std::string hitPoints = "(" + std::string(points) + (each ? " hp each)" : " hp)");
-  if (open == std::string_view::npos) {
+  const std::string hitPoints = "(" + std::string(points) + (each ? " hp each)" : " hp)");
+  if (!entry.hasDice) {
     monster_->appendToField(FIELD_HIT_DICE, hitPoints, LIST);
     return;
   }
-  const std::size_t close = rest.find(')', open);
-  const std::string_view dice = rest.substr(
-      open + 2, close == std::string_view::npos ? std::string_view::npos : close - open - 2);
-  std::string hitDice(dice);
+  std::string hitDice(entry.dice);
   hitDice.append(" ").append(hitPoints);
   monster_->appendToField(FIELD_HIT_DICE, hitDice, LIST);
-  if (close == std::string_view::npos) return;
-  const std::size_t more = rest.find("; ", close);
+  if (entry.afterDice == std::string_view::npos) return;
+  const std::size_t more = rest.find("; ", entry.afterDice);
   if (more != std::string_view::npos) addQuality(rest.substr(more + 2));
 }
 
@@ -493,6 +450,11 @@ void BlockDetector::see(std::string_view line) {
   } else if (line.starts_with("hp ")) {
     hp_ = true;
   }
+}
+
+bool isPathfinderTitle(std::string_view line) {
+  Title title;
+  return titleOf(trimmed(line), title);
 }
 
 void readPathfinderBlocks(MonsterGroup& group, LineReader& reader) {

@@ -22,6 +22,9 @@ class BlockDetector {
   bool hp_ = false;
 };
 
+// True for a block's title line: a name, " CR " and a rating ("Boar CR 2").
+bool isPathfinderTitle(std::string_view line);
+
 // Reads the blocks into the group's monsters, one per title line, as many as the first pass
 // counted.
 void readPathfinderBlocks(MonsterGroup& group, LineReader& reader);
