@@ -78,6 +78,19 @@ TEST(DataSafetyTest, FailedWriteKeepsTheOldSummary) {
   EXPECT_EQ(dir.listing(), "out.txt t.txt ");
 }
 
+// Fifth-edition monsters have no templates: the run fails before the summary is touched.
+TEST(DataSafetyTest, RefusedTemplateKeepsTheOldSummary) {
+  ScratchDir dir;
+  dir.write("t.txt", "Imp\nTiny fiend\nAC 13\nHP 10 (3d4 + 3)\nSTR 6\n");
+  dir.write("out.txt", "edited by hand\n");
+  const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/t1"});
+  EXPECT_EQ(run.output,
+            nativeLines(BANNER + "applyTemplate(): celestial and fiendish templates need "
+                                 "3rd-edition or Pathfinder monsters.\n"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
+}
+
 #ifndef _WIN32
 // A file-size limit (ulimit -f, in KB) stops the write part way: the old summary stays.
 TEST(DataSafetyTest, WriteStoppedPartWayKeepsTheOldSummary) {

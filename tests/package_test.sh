@@ -13,7 +13,8 @@ for path in ./usr/bin/veldarin ./usr/share/man/man1/veldarin.1.gz \
   ./usr/share/doc/veldarin/README.md ./usr/share/doc/veldarin/examples/marsh-drakes.txt \
   ./usr/share/doc/veldarin/examples/grey-lurker.txt \
   ./usr/share/doc/veldarin/examples/bog-hounds.txt \
-  ./usr/share/doc/veldarin/examples/pathfinder-beasts.txt; do
+  ./usr/share/doc/veldarin/examples/pathfinder-beasts.txt \
+  ./usr/share/doc/veldarin/examples/fifth-edition-beasts.txt; do
   grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || { echo "no computed dependencies"; exit 1; }

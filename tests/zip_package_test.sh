@@ -12,6 +12,7 @@ top="$work/unpacked/$(basename "$zip" .zip)"
 
 texts="README.txt LICENSE.txt examples/bog-hounds.txt examples/grey-lurker.txt"
 texts="$texts examples/marsh-drakes.txt examples/pathfinder-beasts.txt"
+texts="$texts examples/fifth-edition-beasts.txt"
 expected="$texts veldarin.exe"
 found="$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
 [ "$found" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || {

@@ -41,6 +41,17 @@ bool noData() {
   return false;
 }
 
+// Whether a line, its tabs read as spaces, is a Pathfinder title; reads the source from its start.
+bool holdsPathfinderTitle(LineReader& reader) {
+  if (!reader.rewind()) return false;
+  std::string line;
+  std::string spaced;
+  while (reader.readLine(line)) {
+    if (isPathfinderTitle(spacedLine(line, spaced))) return true;
+  }
+  return false;
+}
+
 bool readError() {
   printLine("loadFromFile(): error reading file.");
   return false;
@@ -73,23 +84,20 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
   std::size_t widest = 0;
   BlockDetector blocks;
   FifthEditionDetector fifthEdition;
-  bool pathfinderTitle = false;
   {
-    // Scoped, so that a huge line's buffers are gone before the second pass.
+    // Scoped, so that a huge line's buffer is gone before the second pass.
     std::string line;
-    std::string spaced;
     while (reader.readLine(line)) {
       widest = std::max(widest, countFields(line));
       if (widest == 1) blocks.see(line);
-      const std::string_view text = spacedLine(line, spaced);
-      fifthEdition.see(text);
-      pathfinderTitle = pathfinderTitle || isPathfinderTitle(text);
+      fifthEdition.see(line);
     }
   }
   if (reader.failed()) return readError();
   if (widest == 0) return noData();
-  if (fifthEdition.found() && !pathfinderTitle) {
-    if (!reader.rewind()) return readError();
+  // A file without tabs had every line looked at for titles already.
+  if (fifthEdition.found() && !(widest == 1 ? blocks.titles() > 0 : holdsPathfinderTitle(reader))) {
+    if (reader.failed() || !reader.rewind()) return readError();
     readFifthEditionBlocks(*this, reader);
     if (reader.failed()) return readError();
     if (monsters.empty()) return noData();

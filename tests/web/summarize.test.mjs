@@ -33,10 +33,11 @@ function commandLine(table, format, templateCode) {
   }
 }
 
-// The examples in every template, and two whole bestiaries under one.
+// The examples in every template (fifth-edition monsters have none), and two whole bestiaries
+// under one.
 const STORED = [...['marsh-drakes', 'grey-lurker', 'bog-hounds', 'pathfinder-beasts'].map(
     (example) => ['examples', example, [0, 1, 2]]),
-  ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]]];
+  ['examples', 'fifth-edition-beasts', [0]], ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]]];
 
 test('the examples and bestiaries give the stored summaries in every format', () => {
   for (const [folder, example, templates] of STORED) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace veldarin {
@@ -19,6 +20,7 @@ class FifthEditionDetector {
   bool armorClass_ = false;
   bool hitPoints_ = false;
   bool strength_ = false;
+  std::string start_;  // the line's first bytes, as the tests read them
 };
 
 // Reads the blocks into the group, one monster for each type line ("Small humanoid (goblinoid),
