@@ -12,6 +12,18 @@ inline bool isDigitChar(char c) {
   return c >= '0' && c <= '9';
 }
 
+inline bool isLowerChar(char c) {
+  return c >= 'a' && c <= 'z';
+}
+
+inline bool isUpperChar(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+
+inline bool isLetterChar(char c) {
+  return isLowerChar(c) || isUpperChar(c);
+}
+
 // A UTF-8 byte that continues a character (10xxxxxx).
 inline bool isContinuationByte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;

@@ -200,10 +200,6 @@ std::optional<std::size_t> abilityNamed(std::string_view word) {
   return std::nullopt;
 }
 
-bool isLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // The ability text's scores and printed saves.
 struct AbilityTable {
   std::array<std::optional<int>, 6> scores;
@@ -225,9 +221,9 @@ AbilityTable readAbilityTable(std::string_view text) {
   int depth = 0;
   for (std::size_t i = 0; i < text.size();) {
     const char c = text[i];
-    if (isLetter(c)) {
+    if (isLetterChar(c)) {
       std::size_t end = i;
-      while (end < text.size() && isLetter(text[end])) ++end;
+      while (end < text.size() && isLetterChar(text[end])) ++end;
       if (const auto ability = abilityNamed(text.substr(i, end - i))) {
         tokens.push_back({Token::NAME, *ability, 0, {}, i});
       }

@@ -20,22 +20,10 @@ constexpr auto SMALL_WORDS =
     std::to_array<std::string_view>({"a", "an", "and", "as", "at", "by", "for", "from", "in", "of",
                                      "on", "or", "the", "to", "with"});
 
-bool isLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isLower(char c) {
-  return c >= 'a' && c <= 'z';
-}
-
-bool isCapital(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-
 bool nameWordFits(std::string_view word, bool first) {
   const char c = word.front();
-  if (first) return isCapital(c) || c == '+';
-  return isCapital(c) || isDigitChar(c) || c == '+' || c == '(' ||
+  if (first) return isUpperChar(c) || c == '+';
+  return isUpperChar(c) || isDigitChar(c) || c == '+' || c == '(' ||
          std::find(SMALL_WORDS.begin(), SMALL_WORDS.end(), word) != SMALL_WORDS.end();
 }
 
@@ -76,7 +64,7 @@ std::string_view damageType(std::string_view text, std::size_t close) {
     return text.substr(start, *end - start);
   }
   std::size_t end = start;
-  while (end < text.size() && isLetter(text[end])) ++end;
+  while (end < text.size() && isLetterChar(text[end])) ++end;
   const std::string_view word = text.substr(start, end - start);
   if (word == "plus" || word == "and" || word == "or") return {};
   return word;
@@ -97,7 +85,7 @@ class DamageScanner {
   std::optional<DamageItem> at(std::size_t i) {
     const std::string_view text = text_;
     if (!isDigitChar(text[i])) return {};
-    if (i > 0 && (isDigitChar(text[i - 1]) || isLetter(text[i - 1]))) return {};
+    if (i > 0 && (isDigitChar(text[i - 1]) || isLetterChar(text[i - 1]))) return {};
     if (signBefore(text, i) > 0) return {};
     std::size_t end = i;
     while (end < text.size() && isDigitChar(text[end])) ++end;
@@ -230,7 +218,7 @@ void joinBrokenWords(std::string& text) {
   joined.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '-' && i > 0 && i + 2 < text.size() && text[i + 1] == ' ' &&
-        isLower(text[i - 1]) && isLower(text[i + 2])) {
+        isLowerChar(text[i - 1]) && isLowerChar(text[i + 2])) {
       ++i;  // the space too
       continue;
     }
@@ -303,7 +291,9 @@ void writeAttacks(const std::vector<FifthAttack>& attacks, Monster& monster) {
     appendText(condensed, lowerCased(attack.name + " " + attack.bonus + " (" + attack.damage + ")"),
                ", ");
   }
-  const auto orNone = [](std::string& text) { return text.empty() ? std::string("-") : text; };
+  const auto orNone = [](const std::string& text) {
+    return text.empty() ? std::string("-") : text;
+  };
   monster.field(FIELD_ATTACKS) = orNone(list);
   monster.field(FIELD_DAMAGE) = orNone(damage);
   monster.field(FIELD_ABBR_ATTACKS) = orNone(condensed);
