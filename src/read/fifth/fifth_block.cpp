@@ -683,8 +683,12 @@ void BlockReader::endMonster() {
 }  // namespace
 
 void FifthEditionDetector::see(std::string_view line) {
-  // The tests read no further than "Armor Class: 1", so only the line's start is spaced, which
-  // keeps this cheap on every line of any file.
+  // The tests read no further than "Armor Class: 1", so only the line's start is spaced, and
+  // only for a line whose first letter may begin one: this runs on every line of any file.
+  if (line.empty() ||
+      (line.front() != 'A' && line.front() != 'H' && toUpperAscii(line.front()) != 'S')) {
+    return;
+  }
   constexpr std::size_t START = 16;
   line = spacedLine(line.substr(0, START), start_);
   armorClass_ = armorClass_ || armorClassLine(line);
