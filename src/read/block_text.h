@@ -29,6 +29,11 @@ inline bool beginsWithWord(std::string_view line, std::string_view word,
                                     followers.find(line[word.size()]) != std::string_view::npos);
 }
 
+inline std::string_view withoutLeading(std::string_view text, std::string_view characters) {
+  const std::size_t first = text.find_first_not_of(characters);
+  return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
 inline std::string_view withoutTrailing(std::string_view text, std::string_view characters) {
   const std::size_t last = text.find_last_not_of(characters);
   return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);

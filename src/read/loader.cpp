@@ -96,26 +96,21 @@ bool MonsterGroup::loadFromSource(TextSource& source) {
   if (reader.failed()) return readError();
   if (widest == 0) return noData();
   // A file without tabs had every line looked at for titles already.
-  if (fifthEdition.found() && !(widest == 1 ? blocks.titles() > 0 : holdsPathfinderTitle(reader))) {
-    if (reader.failed() || !reader.rewind()) return readError();
+  const bool fifthEditionBlocks =
+      fifthEdition.found() && !(widest == 1 ? blocks.titles() > 0 : holdsPathfinderTitle(reader));
+  if (reader.failed() || !reader.rewind()) return readError();
+  if (fifthEditionBlocks) {
     readFifthEditionBlocks(*this, reader);
-    if (reader.failed()) return readError();
-    if (monsters.empty()) return noData();
-    for (Monster& monster : monsters) prepare(monster);
-    return true;
-  }
-  if (widest == 1 && blocks.found()) {
+  } else if (widest == 1 && blocks.found()) {
     monsters.resize(blocks.titles());
-    if (!reader.rewind()) return readError();
     readPathfinderBlocks(*this, reader);
-    if (reader.failed()) return readError();
-    for (Monster& monster : monsters) prepare(monster);
-    return true;
+  } else {
+    monsters.resize(widest == 1 ? 1 : widest - 1);
+    if (!readTable(*this, reader, widest)) return reader.failed() ? readError() : false;
   }
-  monsters.resize(widest == 1 ? 1 : widest - 1);
-  if (!reader.rewind()) return readError();
-  if (!readTable(*this, reader, widest)) return reader.failed() ? readError() : false;
   if (reader.failed()) return readError();
+  // Only fifth-edition blocks can come out empty: their monsters begin at type lines.
+  if (monsters.empty()) return noData();
 
   for (Monster& monster : monsters) prepare(monster);
   return true;

@@ -129,7 +129,7 @@ KeywordLine keywordLine(std::string_view line) {
   if (stat == Stat::NONE) return {};
   std::string_view rest = line.substr(size);
   if (!rest.empty() && (rest.front() == ':' || rest.front() == '.')) rest.remove_prefix(1);
-  while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+  rest = withoutLeading(rest, " ");
   return {stat, rest};
 }
 
@@ -569,7 +569,7 @@ void BlockReader::readSavingThrows(std::string_view rest) {
         if (space == std::string_view::npos) return;
         if (const auto ability = abilityNamed(part.substr(0, std::min<std::size_t>(space, 3)))) {
           std::string_view save = part.substr(space + 1);
-          while (!save.empty() && save.front() == ' ') save.remove_prefix(1);
+          save = withoutLeading(save, " ");
           savingThrows_[*ability] = save;
         }
       },
@@ -608,7 +608,7 @@ void BlockReader::flushParagraph() {
   if (nameSize) {
     const std::string_view name = paragraph.substr(0, *nameSize);
     std::string_view body = paragraph.substr(*nameSize + 1);
-    while (!body.empty() && body.front() == ' ') body.remove_prefix(1);
+    body = withoutLeading(body, " ");
     switch (section_) {
       case Section::TRAITS:
         if (name.starts_with("Spellcasting") || name.starts_with("Innate Spellcasting")) {

@@ -135,7 +135,7 @@ std::string damageOf(std::string_view body, std::size_t afterMark) {
   const std::size_t hitAt = body.find(HIT, afterMark);
   if (hitAt != std::string_view::npos) {
     hit = body.substr(hitAt + HIT.size());
-    while (!hit.empty() && hit.front() == ' ') hit.remove_prefix(1);
+    hit = withoutLeading(hit, " ");
   } else {
     // Some books leave "Hit:" out: the hit text begins at the first damage.
     DamageScanner scanner(body);

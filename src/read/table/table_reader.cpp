@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "monster/monster.h"
+#include "read/block_text.h"
 #include "read/line_reader.h"
 #include "read/tab_fields.h"
 
@@ -83,7 +84,7 @@ std::string_view singleBlockValue(std::string_view line, std::size_t labelSize) 
   const std::size_t colon = line.find(':');
   if (colon == std::string_view::npos) {
     std::string_view rest = line.substr(labelSize);
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    rest = withoutLeading(rest, " ");
     return rest;
   }
   if (colon + 2 >= line.size()) return {};
