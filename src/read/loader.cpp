@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -7,6 +9,7 @@
 #include "read/block_text.h"
 #include "read/fifth/fifth_block.h"
 #include "read/line_reader.h"
+#include "read/markup/markup_text.h"
 #include "read/pathfinder/pathfinder_block.h"
 #include "read/tab_fields.h"
 #include "read/table/table_reader.h"
@@ -57,6 +60,119 @@ bool readError() {
   return false;
 }
 
+constexpr auto SIZE_WORDS =
+    std::to_array<std::string_view>({"Fine", "Diminutive", "Tiny", "Small", "Medium", "Medium-size",
+                                     "Large", "Huge", "Gargantuan", "Colossal"});
+
+// A table's first row that begins with an empty cell and then a size ("|   | Large Animal |")
+// has no names: its group's name stands in for them, once a column.
+std::string standInNames(std::string_view firstRow, std::string_view groupName) {
+  if (!firstRow.starts_with('\t')) return {};
+  const std::string_view type = firstRow.substr(firstRow.find_first_not_of('\t'));
+  const bool sized = std::any_of(SIZE_WORDS.begin(), SIZE_WORDS.end(), [&](std::string_view word) {
+    return beginsWithWord(type, word, " \t\n");
+  });
+  if (!sized) return {};
+  std::string names;
+  for (std::size_t columns = countFields(trimmed(firstRow)) - 1; columns > 0; --columns) {
+    names.append("\t").append(groupName);
+  }
+  return names + "\n";
+}
+
+// Whether a row after the first selects a field: tables of encounter rolls and advancement
+// give no monsters.
+bool holdsStatRows(std::string_view rows) {
+  bool first = true;
+  bool found = false;
+  forEachPart(
+      rows,
+      [&](std::string_view row) {
+        found = found || (!first && selectsRow(row));
+        first = false;
+      },
+      "\n");
+  return found;
+}
+
+// Reads each table of a markup file as a table file of its own, its group name above its
+// rows, and adds its monsters to the group's.
+void readMarkupTables(MonsterGroup& group, const MarkupText& plain) {
+  for (const MarkupTable& table : plain.tables) {
+    const std::string_view all = plain.text;
+    const std::string_view rows = all.substr(table.rowsBegin, table.rowsEnd - table.rowsBegin);
+    if (!holdsStatRows(rows)) continue;
+    const std::string_view groupName = all.substr(table.nameBegin, table.nameEnd - table.nameBegin);
+    std::string text(groupName);
+    text += '\n';
+    text += standInNames(rows.substr(0, rows.find('\n')), groupName);
+    text += rows;
+    std::size_t widest = 0;
+    forEachPart(
+        text, [&](std::string_view line) { widest = std::max(widest, countFields(line)); }, "\n");
+    MonsterGroup part;
+    part.monsters.resize(widest == 1 ? 1 : widest - 1);
+    MemorySource source(text);
+    LineReader reader(source);
+    if (!readTable(part, reader, widest)) continue;
+    std::move(part.monsters.begin(), part.monsters.end(), std::back_inserter(group.monsters));
+  }
+}
+
+// Reads plain text, or the plain text of a markup file (`markup`), which is not looked at for
+// markup again.
+bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText* markup) {
+  LineReader reader(source);
+  std::size_t widest = 0;
+  BlockDetector blocks;
+  FifthEditionDetector fifthEdition;
+  MarkupDetector markupLines;
+  bool hitPointsLine = false;  // Pathfinder's lower-case "hp "
+  {
+    // Scoped, so that a huge line's buffer is gone before the second pass.
+    std::string line;
+    while (reader.readLine(line)) {
+      widest = std::max(widest, countFields(line));
+      if (widest == 1) blocks.see(line);
+      fifthEdition.see(line);
+      if (markup == nullptr) markupLines.see(line);
+      hitPointsLine = hitPointsLine || line.starts_with("hp ") || line.starts_with("hp\t");
+    }
+  }
+  if (reader.failed()) return readError();
+  if (markupLines.found()) {
+    MarkupText plain;
+    if (!reader.rewind() || !readMarkup(reader, plain)) return readError();
+    MemorySource text(plain.text);
+    return loadPlainOrMarkup(group, text, &plain);
+  }
+  if (widest == 0) return noData();
+  // A Pathfinder title keeps a file from fifth-edition reading only beside Pathfinder's hit
+  // points: brews put the rating in the heading. A file without tabs had every line looked at
+  // for titles already.
+  const bool fifthEditionBlocks =
+      fifthEdition.found() &&
+      !(hitPointsLine && (widest == 1 ? blocks.titles() > 0 : holdsPathfinderTitle(reader)));
+  if (reader.failed() || !reader.rewind()) return readError();
+  if (fifthEditionBlocks) {
+    readFifthEditionBlocks(group, reader);
+  } else if (widest == 1 && blocks.found()) {
+    group.monsters.resize(blocks.titles());
+    readPathfinderBlocks(group, reader, blocks);
+  } else if (widest > 1 && markup != nullptr && !markup->tables.empty()) {
+    readMarkupTables(group, *markup);
+  } else {
+    group.monsters.resize(widest == 1 ? 1 : widest - 1);
+    if (!readTable(group, reader, widest)) return reader.failed() ? readError() : false;
+  }
+  if (reader.failed()) return readError();
+  // Fifth-edition blocks begin at type lines, and markup tables may hold no stat rows.
+  if (group.monsters.empty()) return noData();
+
+  for (Monster& monster : group.monsters) prepare(monster);
+  return true;
+}
+
 }  // namespace
 
 void Monster::cutFieldAtTilde(FieldId id) {
@@ -80,40 +196,7 @@ bool MonsterGroup::loadFromText(std::string_view text) {
 
 bool MonsterGroup::loadFromSource(TextSource& source) {
   clear();
-  LineReader reader(source);
-  std::size_t widest = 0;
-  BlockDetector blocks;
-  FifthEditionDetector fifthEdition;
-  {
-    // Scoped, so that a huge line's buffer is gone before the second pass.
-    std::string line;
-    while (reader.readLine(line)) {
-      widest = std::max(widest, countFields(line));
-      if (widest == 1) blocks.see(line);
-      fifthEdition.see(line);
-    }
-  }
-  if (reader.failed()) return readError();
-  if (widest == 0) return noData();
-  // A file without tabs had every line looked at for titles already.
-  const bool fifthEditionBlocks =
-      fifthEdition.found() && !(widest == 1 ? blocks.titles() > 0 : holdsPathfinderTitle(reader));
-  if (reader.failed() || !reader.rewind()) return readError();
-  if (fifthEditionBlocks) {
-    readFifthEditionBlocks(*this, reader);
-  } else if (widest == 1 && blocks.found()) {
-    monsters.resize(blocks.titles());
-    readPathfinderBlocks(*this, reader);
-  } else {
-    monsters.resize(widest == 1 ? 1 : widest - 1);
-    if (!readTable(*this, reader, widest)) return reader.failed() ? readError() : false;
-  }
-  if (reader.failed()) return readError();
-  // Only fifth-edition blocks can come out empty: their monsters begin at type lines.
-  if (monsters.empty()) return noData();
-
-  for (Monster& monster : monsters) prepare(monster);
-  return true;
+  return loadPlainOrMarkup(*this, source, nullptr);
 }
 
 }  // namespace veldarin

@@ -299,6 +299,48 @@ TEST(LoaderTest, EveryColumnIsRead) {
   EXPECT_EQ(load.text(9, FIELD_FEATS), "M10 c10");
 }
 
+// Each markup table is read as a file of its own; tables without stat rows give nothing.
+TEST(LoaderTest, MarkupTablesEachReadAlone) {
+  const Load load(
+      "# Vermin\n\nGIANT ANT\n\n| | Worker | Queen |\n| | Medium Vermin | Large Vermin |\n"
+      "| Hit Dice: | 2d8 | 4d8 |\nprose\n\n| d% | Roll |\n| 01-50 | Hit Dice: x |\n\nAPE\n"
+      "| | Large Animal |\n|---|---|\n| Hit Dice: | 4d8 |\n");
+  ASSERT_TRUE(load.ok) << load.output;
+  ASSERT_EQ(load.group.count(), 3);
+  EXPECT_EQ(load.text(0, FIELD_NAME), "GIANT ANT, Worker");
+  EXPECT_EQ(load.text(1, FIELD_HIT_DICE), "4d8");
+  EXPECT_EQ(load.text(2, FIELD_NAME), "APE, APE");
+  EXPECT_EQ(load.text(2, FIELD_TYPE), "Large Animal");
+  EXPECT_EQ(Load("**x**\n| a\t| b |\n| c | d |\n").output, "loadFromFile(): found no data.\n");
+  EXPECT_EQ(Load("---\nx: 1\n---\n").output, "loadFromFile(): found no data.\n");
+}
+
+// Notes open a Pathfinder block with its XP line under a bare heading, blank lines inside.
+TEST(LoaderTest, PathfinderBlocksOpenedByTheirAward) {
+  const Load load(
+      "Goblin Dog\nA dog.\n\nSource B1\nXP 1,200\nN Medium animal\nAC 13\n\nhp 9 (1d8+5)\n"
+      "Description\nSpeed 90 ft.\nWolf.\nBig Wolf\nLore.\nXP 7\nAC 2\nhp 1\n");
+  ASSERT_TRUE(load.ok) << load.output;
+  ASSERT_EQ(load.group.count(), 2);
+  EXPECT_EQ(load.text(0, FIELD_NAME), "Goblin Dog");
+  EXPECT_EQ(load.text(0, FIELD_CHALLENGE_RATING), "4");
+  EXPECT_EQ(load.text(0, FIELD_HIT_DICE), "1d8+5 (9 hp)");
+  EXPECT_EQ(load.text(0, FIELD_SPEED), "");
+  EXPECT_EQ(load.text(1, FIELD_NAME), "Big Wolf");
+  EXPECT_EQ(load.text(1, FIELD_CHALLENGE_RATING), "-");
+}
+
+// A brew's rating in its heading is no Pathfinder title without Pathfinder's "hp " line.
+TEST(LoaderTest, FifthEditionBrewWithRatingInHeading) {
+  const Load load(
+      "## Goblin Chief CR 2\n*Small humanoid, neutral evil*\n**Armor Class** 17\n"
+      "**Hit Points** 21 (6d6)\n| STR | DEX | CON | INT | WIS | CHA |\n|-|-|-|-|-|-|\n"
+      "| 10 (+0) | 14 (+2) | 10 (+0) | 10 (+0) | 8 (-1) | 10 (+0) |\n");
+  ASSERT_TRUE(load.ok) << load.output;
+  EXPECT_EQ(load.text(0, FIELD_NAME), "Goblin Chief CR 2");
+  EXPECT_TRUE(load.group.monsters[0].fifthEditionBlock);
+}
+
 TEST(LoaderTest, LongLinesAreReadWhole) {
   const std::string longValue(100'000, 'x');
   const Load table("G\n\tA\tB\n\tT1\tT2\nFeats\t" + longValue + "\ty\nSkills\ts\tt\n");

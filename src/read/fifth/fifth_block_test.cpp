@@ -203,7 +203,7 @@ TEST(FifthEditionBlockTest, FilesThatAreNotBlocks) {
     const char* console;
   } cases[] = {
       {"AC 1\nHP 1\nSTR\n", false, "loadFromFile(): found no data.\n"},
-      {"A\nTiny beast\nAC 1\nHP 1\nSTR 3\nBoar CR 2\n", true, ""},  // a Pathfinder title
+      {"A\nTiny beast\nAC 1\nHP 1\nSTR 3\nBoar CR 2\nhp 1\n", true, ""},  // a Pathfinder block
       {"Name: A\nTiny beast\nAC: 1\nHP: 1\nStrength: 3\n", true, ""},
   };
   for (const auto& c : cases) {

@@ -98,6 +98,43 @@ constexpr std::array<std::string_view, 3> FREQUENCIES{"Always ", "Usually ", "Of
 constexpr std::array<std::string_view, 5> HEADINGS{"DEFENSE", "OFFENSE", "TACTICS", "STATISTICS",
                                                    "ECOLOGY"};
 constexpr std::string_view SPECIAL_ABILITIES = "SPECIAL ABILITIES";
+constexpr std::string_view DESCRIPTION = "DESCRIPTION";
+
+struct Award {
+  std::string_view experience;  // digits, without commas
+  std::string_view rating;
+};
+
+constexpr auto AWARDS = std::to_array<Award>({
+    {"50", "1/8"},     {"65", "1/6"},     {"100", "1/4"},    {"135", "1/3"},    {"200", "1/2"},
+    {"400", "1"},      {"600", "2"},      {"800", "3"},      {"1200", "4"},     {"1600", "5"},
+    {"2400", "6"},     {"3200", "7"},     {"4800", "8"},     {"6400", "9"},     {"9600", "10"},
+    {"12800", "11"},   {"19200", "12"},   {"25600", "13"},   {"38400", "14"},   {"51200", "15"},
+    {"76800", "16"},   {"102400", "17"},  {"153600", "18"},  {"204800", "19"},  {"307200", "20"},
+    {"409600", "21"},  {"614400", "22"},  {"819200", "23"},  {"1228800", "24"}, {"1638400", "25"},
+    {"2457600", "26"}, {"3276800", "27"}, {"4915200", "28"}, {"6553600", "29"}, {"9830400", "30"},
+});
+
+// A trimmed line "XP 1,200": true, with the rating the award gives ("-" for another figure).
+bool awardOf(std::string_view line, std::string_view& rating) {
+  constexpr std::string_view XP = "XP ";
+  if (!line.starts_with(XP) || line.size() == XP.size() || !isDigitChar(line[XP.size()])) {
+    return false;
+  }
+  std::string digits;
+  for (const char c : line.substr(XP.size())) {
+    if (isDigitChar(c)) {
+      digits += c;
+    } else if (c != ',') {
+      return false;
+    }
+  }
+  rating = "-";
+  for (const Award& award : AWARDS) {
+    if (digits == award.experience) rating = award.rating;
+  }
+  return true;
+}
 
 constexpr std::array<std::string_view, 5> SPELL_LISTS{"Spell-Like Abilities", "Spells Known",
                                                       "Spells Prepared", "Extracts Prepared",
@@ -190,6 +227,8 @@ class BlockReader {
 
   // False when the line is a title beyond the group's monsters: nothing more is read.
   bool take(std::string_view rawLine);
+  // Begins the next monster; false when the group has no more.
+  bool open(const Title& title);
   void finish() { flush(); }
 
  private:
@@ -221,16 +260,13 @@ class BlockReader {
 bool BlockReader::take(std::string_view rawLine) {
   const std::string_view line = trimmed(rawLine);
   Title title;
-  if (titleOf(line, title)) {
-    flush();
-    if (read_ == group_.count()) return false;
-    startMonster(title);
-    return true;
-  }
+  if (titleOf(line, title)) return open(title);
   // Before the first title, after a SPECIAL ABILITIES heading, and blank lines: nothing to read.
   if (monster_ == nullptr || skipToTitle_ || line.empty()) return true;
 
-  const bool specialAbilities = equalsIgnoringCase(line, SPECIAL_ABILITIES);
+  // Notes put a section of lore after the block.
+  const bool specialAbilities =
+      equalsIgnoringCase(line, SPECIAL_ABILITIES) || equalsIgnoringCase(line, DESCRIPTION);
   const bool heading = specialAbilities ||
                        std::any_of(HEADINGS.begin(), HEADINGS.end(),
                                    [&](std::string_view h) { return equalsIgnoringCase(line, h); });
@@ -271,6 +307,13 @@ bool BlockReader::take(std::string_view rawLine) {
   line_ += ' ';
   line_ += line;
   openParentheses_ += openedParentheses(line);
+  return true;
+}
+
+bool BlockReader::open(const Title& title) {
+  flush();
+  if (read_ == group_.count()) return false;
+  startMonster(title);
   return true;
 }
 
@@ -441,14 +484,39 @@ void BlockReader::readSpace(std::string_view rest) {
 
 }  // namespace
 
-void BlockDetector::see(std::string_view line) {
+void BlockDetector::see(std::string_view rawLine) {
+  const std::size_t line = line_++;
+  const std::string_view text = trimmed(rawLine);
+  if (text.empty()) return;
   Title title;
-  if (titleOf(trimmed(line), title)) {
+  std::string_view rating;
+  if (titleOf(text, title)) {
     ++titles_;
-  } else if (line.starts_with("AC ")) {
-    ac_ = true;
-  } else if (line.starts_with("hp ")) {
-    hp_ = true;
+    linesSinceTitle_ = 0;
+    lastTitleLine_ = line;
+    return;
+  }
+  if (linesSinceTitle_ >= 3 && awardOf(text, rating)) {
+    const bool first = titles_ == 0;
+    const std::size_t named = first ? firstNamed_ : nearestNamed_;
+    if ((first ? firstSeen_ : nearestSeen_) && (first || named > lastTitleLine_)) {
+      awardTitles_.push_back({named, line, rating});
+      ++titles_;
+      linesSinceTitle_ = 0;
+      lastTitleLine_ = line;
+      return;
+    }
+  }
+  linesSinceTitle_ = std::min<std::size_t>(linesSinceTitle_ + 1, 3);
+  if (rawLine.starts_with("AC ")) ac_ = true;
+  if (rawLine.starts_with("hp ")) hp_ = true;
+  if (!text.starts_with("Source ")) {
+    if (!firstSeen_) firstNamed_ = line;
+    firstSeen_ = true;
+    if (!text.ends_with('.')) {
+      nearestNamed_ = line;
+      nearestSeen_ = true;
+    }
   }
 }
 
@@ -457,10 +525,23 @@ bool isPathfinderTitle(std::string_view line) {
   return titleOf(trimmed(line), title);
 }
 
-void readPathfinderBlocks(MonsterGroup& group, LineReader& reader) {
+void readPathfinderBlocks(MonsterGroup& group, LineReader& reader, const BlockDetector& detector) {
   BlockReader blocks(group);
+  const std::vector<AwardTitle>& awards = detector.awardTitles();
+  auto award = awards.begin();
+  std::size_t skipTo = 0;  // the lines between an award's title and its XP line are not read
   std::string line;
-  while (reader.readLine(line) && blocks.take(line)) {
+  for (std::size_t at = 0; reader.readLine(line); ++at) {
+    if (award != awards.end() && at == award->titleLine) {
+      Title title;
+      title.name = trimmed(line);
+      title.rating = award->rating;
+      skipTo = award->awardLine;
+      ++award;
+      if (!blocks.open(title)) break;
+    } else if (at >= skipTo && !blocks.take(line)) {
+      break;
+    }
   }
   blocks.finish();
 }

@@ -268,4 +268,8 @@ bool readTable(MonsterGroup& group, LineReader& reader, std::size_t widest) {
   return true;
 }
 
+bool selectsRow(std::string_view line) {
+  return labelOf(line, line.substr(0, line.find('\t'))).row != ROW_NONE;
+}
+
 }  // namespace veldarin

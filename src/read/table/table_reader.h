@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace veldarin {
 
@@ -12,5 +13,8 @@ class MonsterGroup;
 // as many monsters as the widest line has columns. False when the file ends before the type
 // line.
 bool readTable(MonsterGroup& group, LineReader& reader, std::size_t widest);
+
+// Whether a table line begins with a label that selects a row.
+bool selectsRow(std::string_view line);
 
 }  // namespace veldarin
