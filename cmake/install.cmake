@@ -31,7 +31,6 @@ else()
   install(FILES README.md packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
   list(TRANSFORM VELDARIN_EXAMPLES PREPEND examples/ OUTPUT_VARIABLE example_tables)
-  list(TRANSFORM example_tables APPEND .txt)
   install(FILES ${example_tables}
           DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 

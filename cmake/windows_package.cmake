@@ -15,7 +15,7 @@ install(TARGETS veldarin RUNTIME DESTINATION .)
 install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/packaging/README-windows.txt . README.txt)
 install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/LICENSE . LICENSE.txt)
 foreach(example ${VELDARIN_EXAMPLES})
-  install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/examples/${example}.txt examples ${example}.txt)
+  install_with_crlf(${CMAKE_CURRENT_SOURCE_DIR}/examples/${example} examples ${example})
 endforeach()
 
 set(CPACK_GENERATOR ZIP)

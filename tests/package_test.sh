@@ -14,7 +14,10 @@ for path in ./usr/bin/veldarin ./usr/share/man/man1/veldarin.1.gz \
   ./usr/share/doc/veldarin/examples/grey-lurker.txt \
   ./usr/share/doc/veldarin/examples/bog-hounds.txt \
   ./usr/share/doc/veldarin/examples/pathfinder-beasts.txt \
-  ./usr/share/doc/veldarin/examples/fifth-edition-beasts.txt; do
+  ./usr/share/doc/veldarin/examples/fifth-edition-beasts.txt \
+  ./usr/share/doc/veldarin/examples/homebrew-toad.md \
+  ./usr/share/doc/veldarin/examples/pathfinder-note.md \
+  ./usr/share/doc/veldarin/examples/fen-vermin.md; do
   grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || { echo "no computed dependencies"; exit 1; }

@@ -12,7 +12,8 @@ top="$work/unpacked/$(basename "$zip" .zip)"
 
 texts="README.txt LICENSE.txt examples/bog-hounds.txt examples/grey-lurker.txt"
 texts="$texts examples/marsh-drakes.txt examples/pathfinder-beasts.txt"
-texts="$texts examples/fifth-edition-beasts.txt"
+texts="$texts examples/fifth-edition-beasts.txt examples/homebrew-toad.md"
+texts="$texts examples/pathfinder-note.md examples/fen-vermin.md"
 expected="$texts veldarin.exe"
 found="$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
 [ "$found" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || {

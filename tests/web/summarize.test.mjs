@@ -37,11 +37,12 @@ function commandLine(table, format, templateCode) {
 // under one.
 const STORED = [...['marsh-drakes', 'grey-lurker', 'bog-hounds', 'pathfinder-beasts'].map(
     (example) => ['examples', example, [0, 1, 2]]),
-  ['examples', 'fifth-edition-beasts', [0]], ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]]];
+  ['examples', 'fifth-edition-beasts', [0]], ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]],
+  ['examples', 'homebrew-toad', [0], '.md'], ['examples', 'pathfinder-note', [0], '.md'], ['examples', 'fen-vermin', [0], '.md']];
 
 test('the examples and bestiaries give the stored summaries in every format', () => {
-  for (const [folder, example, templates] of STORED) {
-    const table = fs.readFileSync(path.join(root, folder, `${example}.txt`), 'utf8');
+  for (const [folder, example, templates, extension = '.txt'] of STORED) {
+    const table = fs.readFileSync(path.join(root, folder, `${example}${extension}`), 'utf8');
     for (const [f, t] of COMBINATIONS.filter(([, t]) => templates.includes(t))) {
       const golden = fs.readFileSync(path.join(root, `tests/golden/${example}-f${f}-t${t}.txt`), 'utf8');
       assert.deepEqual(veldarin.summarize(table, f, t), {summary: golden, console: BANNER + FINISHED},
