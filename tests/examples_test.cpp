@@ -24,12 +24,16 @@ TEST(ExamplesTest, EveryFormatAndTemplateMatchesTheStoredSummary) {
     std::string folder, example;
     int firstTemplate, lastTemplate;
     std::string extension = ".txt";
-  } inputs[] = {
-      {"examples", "marsh-drakes", 0, 2},         {"examples", "grey-lurker", 0, 2},
-      {"examples", "bog-hounds", 0, 2},           {"examples", "pathfinder-beasts", 0, 2},
-      {"examples", "fifth-edition-beasts", 0, 0}, {"tests/bestiary", "twenty-blocks", 1, 1},
-      {"tests/bestiary", "twelve-columns", 2, 2},  {"examples", "homebrew-toad", 0, 0, ".md"},
-      {"examples", "pathfinder-note", 0, 0, ".md"}, {"examples", "fen-vermin", 0, 0, ".md"}};
+  } inputs[] = {{"examples", "marsh-drakes", 0, 2},
+                {"examples", "grey-lurker", 0, 2},
+                {"examples", "bog-hounds", 0, 2},
+                {"examples", "pathfinder-beasts", 0, 2},
+                {"examples", "fifth-edition-beasts", 0, 0},
+                {"tests/bestiary", "twenty-blocks", 1, 1},
+                {"tests/bestiary", "twelve-columns", 2, 2},
+                {"examples", "homebrew-toad", 0, 0, ".md"},
+                {"examples", "pathfinder-note", 0, 0, ".md"},
+                {"examples", "fen-vermin", 0, 0, ".md"}};
   for (const auto& [folder, example, firstTemplate, lastTemplate, extension] : inputs) {
     const std::string table = sourceFile(folder + "/" + example + extension);
     ASSERT_FALSE(table.empty()) << example;
