@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "monster/utf8.h"
+
 namespace veldarin {
 
 namespace {
@@ -125,21 +127,7 @@ void LineReader::putUnit(std::uint32_t unit) {
 }
 
 void LineReader::putCodePoint(std::uint32_t c) {
-  if (c < 0x80) {
-    buffer_ += static_cast<char>(c);
-  } else if (c < 0x800) {
-    buffer_ += static_cast<char>(0xC0 | (c >> 6));
-    buffer_ += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    buffer_ += static_cast<char>(0xE0 | (c >> 12));
-    buffer_ += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    buffer_ += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    buffer_ += static_cast<char>(0xF0 | (c >> 18));
-    buffer_ += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    buffer_ += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    buffer_ += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  appendUtf8(buffer_, c);
 }
 
 bool LineReader::readLine(std::string& line) {

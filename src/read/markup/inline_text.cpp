@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "monster/ascii.h"
+#include "monster/utf8.h"
 #include "read/block_text.h"
 
 namespace veldarin {
@@ -73,24 +74,6 @@ int hexValue(char c) {
   if (isDigitChar(c)) return c - '0';
   const char lower = toLowerAscii(c);
   return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
-void appendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 // The characters of an entity's name ("mdash", "#8212", "#x2014"); false for any other.

@@ -48,6 +48,6 @@ bool isPathfinderTitle(std::string_view line);
 
 // Reads the blocks into the group's monsters, one per title line, as many as the first pass
 // counted.
-void readPathfinderBlocks(MonsterGroup& group, LineReader& reader, const BlockDetector& blocks);
+void readPathfinderBlocks(MonsterGroup& group, LineReader& reader, const BlockDetector& detector);
 
 }  // namespace veldarin
