@@ -111,7 +111,6 @@ void readMarkupTables(MonsterGroup& group, const MarkupText& plain) {
     forEachPart(
         text, [&](std::string_view line) { widest = std::max(widest, countFields(line)); }, "\n");
     MonsterGroup part;
-    part.monsters.resize(widest == 1 ? 1 : widest - 1);
     MemorySource source(text);
     LineReader reader(source);
     if (!readTable(part, reader, widest)) continue;
@@ -162,7 +161,6 @@ bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText
   } else if (widest > 1 && markup != nullptr && !markup->tables.empty()) {
     readMarkupTables(group, *markup);
   } else {
-    group.monsters.resize(widest == 1 ? 1 : widest - 1);
     if (!readTable(group, reader, widest)) return reader.failed() ? readError() : false;
   }
   if (reader.failed()) return readError();

@@ -262,6 +262,7 @@ std::size_t MonsterGroup::columnIndex(std::size_t widest, int i) {
 }
 
 bool readTable(MonsterGroup& group, LineReader& reader, std::size_t widest) {
+  group.monsters.resize(widest == 1 ? 1 : widest - 1);
   TableReader table(group, reader, widest);
   if (!readHead(group, table, widest == 1)) return false;
   readRows(group, table, widest);
