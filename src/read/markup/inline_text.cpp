@@ -137,6 +137,8 @@ class InlineReader {
   char at(std::size_t i) const { return i < text_.size() ? text_[i] : '\0'; }
   bool image();
   bool link();
+  bool wikilinkAt(std::size_t open, std::string_view& inside, std::size_t& end);
+  bool linkAt(std::size_t open, std::string_view& label, std::size_t& end);
   bool tag();
   bool entity();
 
@@ -206,20 +208,38 @@ void InlineReader::read() {
   }
 }
 
+// "[[...]]" whose "[[" stands at `open`: what it holds, and where it ends.
+bool InlineReader::wikilinkAt(std::size_t open, std::string_view& inside, std::size_t& end) {
+  const std::size_t close = closeWikilink_.from(text_, open + 2);
+  if (close == NONE) return false;
+  inside = text_.substr(open + 2, close - open - 2);
+  end = close + 2;
+  return true;
+}
+
+// "[label](address)" whose "[" stands at `open`: its label, and where it ends.
+bool InlineReader::linkAt(std::size_t open, std::string_view& label, std::size_t& end) {
+  const std::size_t close = closeBracket_.from(text_, open + 1);
+  if (close == NONE || at(close + 1) != '(') return false;
+  const std::size_t parenthesis = closeParenthesis_.from(text_, close + 2);
+  if (parenthesis == NONE) return false;
+  label = text_.substr(open + 1, close - open - 1);
+  end = parenthesis + 1;
+  return true;
+}
+
 // "![alt](address)" with a "{...}" block after it, or an embed "![[...]]": dropped.
 bool InlineReader::image() {
   if (at(i_ + 1) != '[') return false;
+  std::string_view unused;
+  std::size_t end = 0;
   if (at(i_ + 2) == '[') {
-    const std::size_t close = closeWikilink_.from(text_, i_ + 3);
-    if (close == NONE) return false;
-    i_ = close + 2;
+    if (!wikilinkAt(i_ + 1, unused, end)) return false;
+    i_ = end;
     return true;
   }
-  const std::size_t close = closeBracket_.from(text_, i_ + 2);
-  if (close == NONE || at(close + 1) != '(') return false;
-  const std::size_t end = closeParenthesis_.from(text_, close + 2);
-  if (end == NONE) return false;
-  i_ = end + 1;
+  if (!linkAt(i_ + 1, unused, end)) return false;
+  i_ = end;
   // Brews put spaces between an image and its attributes.
   const std::size_t attributes = text_.find_first_not_of(' ', i_);
   if (attributes != NONE && text_[attributes] == '{') {
@@ -232,19 +252,16 @@ bool InlineReader::image() {
 // "[text](address)" and "[[target|label]]": their text, read by the same rules. The text
 // holds no "]" (or no "]]"), so what it nests is read only once more.
 bool InlineReader::link() {
+  std::string_view text;
+  std::size_t end = 0;
   if (at(i_ + 1) == '[') {
-    const std::size_t close = closeWikilink_.from(text_, i_ + 2);
-    if (close == NONE) return false;
-    InlineReader(wikilinkText(text_.substr(i_ + 2, close - i_ - 2)), sink_).read();
-    i_ = close + 2;
-    return true;
+    if (!wikilinkAt(i_, text, end)) return false;
+    text = wikilinkText(text);
+  } else if (!linkAt(i_, text, end)) {
+    return false;
   }
-  const std::size_t close = closeBracket_.from(text_, i_ + 1);
-  if (close == NONE || at(close + 1) != '(') return false;
-  const std::size_t end = closeParenthesis_.from(text_, close + 2);
-  if (end == NONE) return false;
-  InlineReader(text_.substr(i_ + 1, close - i_ - 1), sink_).read();
-  i_ = end + 1;
+  InlineReader(text, sink_).read();
+  i_ = end;
   return true;
 }
 
