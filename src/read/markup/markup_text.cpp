@@ -113,12 +113,6 @@ class PlainLines : public InlineSink {
 
   bool inHtmlRow() const { return htmlRow_; }
 
-  // Text outside any fence's body, as the line it stands for.
-  void line(std::string_view text) {
-    put(text);
-    endLine();
-  }
-
  private:
   void endLine();
   void emit(std::string_view line, bool row);
@@ -194,6 +188,10 @@ class MarkupReader {
  private:
   bool fenceLine(std::string_view text);
   void row(std::string_view text);
+  void inlineLine(std::string_view text) {
+    readInline(text, lines_);
+    lines_.endSourceLine();
+  }
 
   PlainLines lines_;
   bool firstLine_ = true;
@@ -225,8 +223,7 @@ void MarkupReader::take(std::string_view line) {
     return;
   }
   if (lines_.inHtmlRow()) {
-    readInline(text, lines_);
-    lines_.endSourceLine();
+    inlineLine(text);
     return;
   }
   if (isRule(text)) return;
@@ -253,8 +250,7 @@ void MarkupReader::take(std::string_view line) {
     row(text);
     return;
   }
-  readInline(text, lines_);
-  lines_.endSourceLine();
+  inlineLine(text);
 }
 
 // A line inside a fence: true when it closes the fence or is a body line not to read. An
@@ -270,8 +266,7 @@ bool MarkupReader::fenceLine(std::string_view text) {
     titleLine_ = false;
     constexpr std::string_view TITLE = "title:";
     if (text.starts_with(TITLE)) {
-      readInline(withoutLeading(text.substr(TITLE.size()), " "), lines_);
-      lines_.endSourceLine();
+      inlineLine(withoutLeading(text.substr(TITLE.size()), " "));
       return true;
     }
   }
@@ -282,7 +277,6 @@ bool MarkupReader::fenceLine(std::string_view text) {
 void MarkupReader::row(std::string_view text) {
   text.remove_prefix(1);
   if (text.ends_with('|') && !text.ends_with("\\|")) text.remove_suffix(1);
-  lines_.endSourceLine();
   std::size_t start = 0;
   for (std::size_t at = 0;; ++at) {
     if (at == text.size() || (text[at] == '|' && (at == 0 || text[at - 1] != '\\'))) {
