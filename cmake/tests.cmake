@@ -35,6 +35,7 @@ add_executable(veldarin_unit_tests
   src/read/tab_fields_test.cpp
   src/read/to_int_test.cpp
   src/read/markup/markup_text_test.cpp
+  src/read/statblock/statblock_test.cpp
   src/read/pathfinder/pathfinder_block_test.cpp
   src/read/fifth/fifth_block_test.cpp
   src/condense/abbreviation_test.cpp

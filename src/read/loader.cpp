@@ -11,6 +11,8 @@
 #include "read/line_reader.h"
 #include "read/markup/markup_text.h"
 #include "read/pathfinder/pathfinder_block.h"
+#include "read/statblock/statblock.h"
+#include "read/statblock/statblock_lines.h"
 #include "read/tab_fields.h"
 #include "read/table/table_reader.h"
 #include "read/text_source.h"
@@ -118,6 +120,57 @@ void readMarkupTables(MonsterGroup& group, const MarkupText& plain) {
   }
 }
 
+// Reads a statblock's lines with its edition's reader, and adds the monsters to the group's.
+void readStatblockLines(MonsterGroup& group, const std::string& lines, bool pathfinder) {
+  MonsterGroup part;
+  MemorySource source(lines);
+  LineReader reader(source);
+  if (pathfinder) {
+    BlockDetector blocks;
+    std::string line;
+    while (reader.readLine(line)) blocks.see(line);
+    if (!blocks.found() || !reader.rewind()) return;
+    part.monsters.resize(blocks.titles());
+    readPathfinderBlocks(part, reader, blocks);
+  } else {
+    readFifthEditionBlocks(part, reader);
+  }
+  std::move(part.monsters.begin(), part.monsters.end(), std::back_inserter(group.monsters));
+}
+
+enum class StatblocksRead { NONE, READ, FAILED };
+
+// Reads the monsters of a markup file's statblocks: its statblock fences, and its front matter
+// when that says it is one. NONE when the file holds no statblock.
+StatblocksRead readStatblocks(MonsterGroup& group, const MarkupText& plain) {
+  bool found = false;
+  for (const StatblockText& text : plain.statblocks) {
+    Statblock block;
+    StatblockProblem problem;
+    if (!readStatblock(text.yaml, block, problem)) {
+      // Front matter that is no YAML is no statblock either.
+      if (text.frontMatter) continue;
+      group.monsters.clear();
+      printLine("loadFromFile(): cannot read the statblock on line " +
+                std::to_string(text.firstLine + problem.line) + ": " + problem.text);
+      return StatblocksRead::FAILED;
+    }
+    if (text.frontMatter && !marksStatblock(block)) continue;
+    found = true;
+    if (isMonsterStatblock(block)) {
+      readStatblockLines(group, statblockLines(block), isPathfinderStatblock(block));
+    }
+  }
+  return found ? StatblocksRead::READ : StatblocksRead::NONE;
+}
+
+// Prepares the monsters read for condensing; "no data" when there are none.
+bool prepared(MonsterGroup& group) {
+  if (group.monsters.empty()) return noData();
+  for (Monster& monster : group.monsters) prepare(monster);
+  return true;
+}
+
 // Reads plain text, or the plain text of a markup file (`markup`), which is not looked at for
 // markup again.
 bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText* markup) {
@@ -142,6 +195,15 @@ bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText
   if (markupLines.found()) {
     MarkupText plain;
     if (!reader.rewind() || !readMarkup(reader, plain)) return readError();
+    switch (readStatblocks(group, plain)) {
+      case StatblocksRead::FAILED:
+        return false;
+      case StatblocksRead::READ:
+        return prepared(group);
+      case StatblocksRead::NONE:
+        break;
+    }
+    plain.statblocks = {};
     MemorySource text(plain.text);
     return loadPlainOrMarkup(group, text, &plain);
   }
@@ -165,10 +227,7 @@ bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText
   }
   if (reader.failed()) return readError();
   // Fifth-edition blocks begin at type lines, and markup tables may hold no stat rows.
-  if (group.monsters.empty()) return noData();
-
-  for (Monster& monster : group.monsters) prepare(monster);
-  return true;
+  return prepared(group);
 }
 
 }  // namespace

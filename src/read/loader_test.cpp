@@ -341,6 +341,33 @@ TEST(LoaderTest, FifthEditionBrewWithRatingInHeading) {
   EXPECT_TRUE(load.group.monsters[0].fifthEditionBlock);
 }
 
+// Statblock notes: only their statblocks are read, and YAML problems name the file's line.
+TEST(LoaderTest, StatblockNotes) {
+  const std::string goblin = "name: Goblin\nsize: Small\ntype: humanoid\nac: 15\nhp: 7\n";
+  const struct {
+    std::string content;
+    const char* name;  // of the first monster, or what the loader printed
+  } cases[] = {
+      {"# Lore\n**AC** 3\n```statblock\n" + goblin + "```\n", "Goblin"},
+      {"---\nstatblock: TRUE\n" + goblin + "---\n```statblock\nmonster: Goblin\n```\n", "Goblin"},
+      {"---\nstatblock: inline\n" + goblin + "---\n```statblock\nmonster: x\n```\n",
+       "loadFromFile(): found no data.\n"},
+      {"---\nstatblock: true\nname: [\n---\n  ```statblock\n    name: Rat\n      \n    hp: 1\n"
+       "    size: Tiny\n    type: beast\n    ac: 12\n",
+       "Rat"},
+      {"> [!note]\n> ```statblock\n> name: Imp\n>   # indented\n> type: Tiny fiend\n> ac: 13\n> hp: 1\n"
+       "> ```\n",
+       "Imp"},
+      {"x\n```statblock\nname: a\n\ndesc: a: b\n```\n",
+       "loadFromFile(): cannot read the statblock on line 5: mapping values are not allowed in this "
+       "context\n"},
+  };
+  for (const auto& c : cases) {
+    const Load load(c.content);
+    EXPECT_EQ(load.ok ? load.text(0, FIELD_NAME) : load.output, c.name) << c.content;
+  }
+}
+
 TEST(LoaderTest, LongLinesAreReadWhole) {
   const std::string longValue(100'000, 'x');
   const Load table("G\n\tA\tB\n\tT1\tT2\nFeats\t" + longValue + "\ty\nSkills\ts\tt\n");

@@ -1,5 +1,6 @@
 #include "read/markup/markup_text.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -181,19 +182,23 @@ void PlainLines::emit(std::string_view line, bool row) {
 // the like dropped whole, the rest read by its marks and inline rules.
 class MarkupReader {
  public:
-  explicit MarkupReader(MarkupText& plain) : lines_(plain) {}
+  explicit MarkupReader(MarkupText& plain) : plain_(plain), lines_(plain) {}
   void take(std::string_view line);
   void finish() { lines_.endSourceLine(); }
 
  private:
-  bool fenceLine(std::string_view text);
+  bool fenceLine(std::string_view line, std::string_view text);
+  void openStatblock(bool frontMatter);
+  void statblockLine(std::string_view line);
   void row(std::string_view text);
   void inlineLine(std::string_view text) {
     readInline(text, lines_);
     lines_.endSourceLine();
   }
 
+  MarkupText& plain_;
   PlainLines lines_;
+  std::size_t lineNumber_ = 0;
   bool firstLine_ = true;
   bool frontMatter_ = false;
   // The open fence: its mark and how many, what its info word asks.
@@ -201,23 +206,48 @@ class MarkupReader {
   std::size_t fenceMarks_ = 0;
   bool dropBody_ = false;
   bool titleLine_ = false;  // an admonition's first body line may be its title
+  bool quotedFence_ = false;
+  std::size_t statblockIndent_ = 0;
+  bool indentKnown_ = false;
 };
 
+void MarkupReader::openStatblock(bool frontMatter) {
+  plain_.statblocks.push_back({{}, lineNumber_ + 1, frontMatter});
+  indentKnown_ = false;
+}
+
+// A YAML line, less the indentation of the first line that is not blank.
+void MarkupReader::statblockLine(std::string_view line) {
+  const std::size_t indent = std::min(line.find_first_not_of(" \t"), line.size());
+  if (!indentKnown_ && indent < line.size()) {
+    indentKnown_ = true;
+    statblockIndent_ = indent;
+  }
+  line.remove_prefix(std::min(indent, statblockIndent_));
+  plain_.statblocks.back().yaml.append(line).append("\n");
+}
+
 void MarkupReader::take(std::string_view line) {
+  ++lineNumber_;
   const std::string_view whole = withoutTrailing(withoutLeading(line, " \t"), " \t");
   if (firstLine_) {
     firstLine_ = false;
     if (whole == "---") {
       frontMatter_ = true;
+      openStatblock(true);
       return;
     }
   }
   if (frontMatter_) {
-    if (whole == "---" || whole == "...") frontMatter_ = false;
+    if (whole == "---" || whole == "...") {
+      frontMatter_ = false;
+    } else {
+      statblockLine(line);
+    }
     return;
   }
   std::string_view text = withoutTrailing(withoutQuoteMarks(line), " \t");
-  if (fence_ != '\0' && fenceLine(text)) return;
+  if (fence_ != '\0' && fenceLine(line, text)) return;
   if (text.empty()) {
     lines_.blankLine();
     return;
@@ -236,6 +266,8 @@ void MarkupReader::take(std::string_view line) {
       dropBody_ =
           info.starts_with("statblock") && (info.size() == 9 || info[9] == ' ' || info[9] == '\t');
       titleLine_ = info.starts_with("ad-");
+      quotedFence_ = withoutLeading(line, " \t").starts_with('>');
+      if (dropBody_) openStatblock(false);
     }
     return;
   }
@@ -253,15 +285,18 @@ void MarkupReader::take(std::string_view line) {
   inlineLine(text);
 }
 
-// A line inside a fence: true when it closes the fence or is a body line not to read. An
-// admonition's "title: X" becomes the line X.
-bool MarkupReader::fenceLine(std::string_view text) {
+// A line inside a fence: true when it closes the fence or is a body line not to read (a
+// statblock's, kept as YAML). An admonition's "title: X" becomes the line X.
+bool MarkupReader::fenceLine(std::string_view line, std::string_view text) {
   const std::size_t marks = fenceMarks(text);
   if (marks >= fenceMarks_ && text[0] == fence_ && text.size() == marks) {
     fence_ = '\0';
     return true;
   }
-  if (dropBody_) return true;
+  if (dropBody_) {
+    statblockLine(quotedFence_ ? withoutQuoteMarks(line) : line);
+    return true;
+  }
   if (titleLine_) {
     titleLine_ = false;
     constexpr std::string_view TITLE = "title:";

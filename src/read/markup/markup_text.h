@@ -19,10 +19,19 @@ struct MarkupTable {
   std::size_t rowsEnd = 0;
 };
 
+// YAML that a markup file keeps for a statblock: the body of a statblock fence, or the front
+// matter. Its indentation is taken off as its first line has it.
+struct StatblockText {
+  std::string yaml;
+  std::size_t firstLine = 1;  // the file's line (from 1) of the YAML's first line
+  bool frontMatter = false;
+};
+
 // A markup file as its rendered page reads: one line a line, tables as tab-separated rows.
 struct MarkupText {
   std::string text;
   std::vector<MarkupTable> tables;
+  std::vector<StatblockText> statblocks;
 };
 
 // Tells from a file's lines whether it is markup: front matter, fences, Homebrewery blocks,
