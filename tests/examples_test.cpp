@@ -33,7 +33,9 @@ TEST(ExamplesTest, EveryFormatAndTemplateMatchesTheStoredSummary) {
                 {"tests/bestiary", "twelve-columns", 2, 2},
                 {"examples", "homebrew-toad", 0, 0, ".md"},
                 {"examples", "pathfinder-note", 0, 0, ".md"},
-                {"examples", "fen-vermin", 0, 0, ".md"}};
+                {"examples", "fen-vermin", 0, 0, ".md"},
+                {"examples", "statblock-note", 0, 0, ".md"},
+                {"examples", "pathfinder-statblock", 0, 0, ".md"}};
   for (const auto& [folder, example, firstTemplate, lastTemplate, extension] : inputs) {
     const std::string table = sourceFile(folder + "/" + example + extension);
     ASSERT_FALSE(table.empty()) << example;

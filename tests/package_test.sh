@@ -17,10 +17,13 @@ for path in ./usr/bin/veldarin ./usr/share/man/man1/veldarin.1.gz \
   ./usr/share/doc/veldarin/examples/fifth-edition-beasts.txt \
   ./usr/share/doc/veldarin/examples/homebrew-toad.md \
   ./usr/share/doc/veldarin/examples/pathfinder-note.md \
-  ./usr/share/doc/veldarin/examples/fen-vermin.md; do
+  ./usr/share/doc/veldarin/examples/fen-vermin.md \
+  ./usr/share/doc/veldarin/examples/statblock-note.md \
+  ./usr/share/doc/veldarin/examples/pathfinder-statblock.md; do
   grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || { echo "no computed dependencies"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'libyaml-0-2' || { echo "no dependency on libyaml"; exit 1; }
 
 dpkg -x "$deb" "$work/root"
 usage="$("$work/root/usr/bin/veldarin" /?)"

@@ -38,7 +38,8 @@ function commandLine(table, format, templateCode) {
 const STORED = [...['marsh-drakes', 'grey-lurker', 'bog-hounds', 'pathfinder-beasts'].map(
     (example) => ['examples', example, [0, 1, 2]]),
   ['examples', 'fifth-edition-beasts', [0]], ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]],
-  ['examples', 'homebrew-toad', [0], '.md'], ['examples', 'pathfinder-note', [0], '.md'], ['examples', 'fen-vermin', [0], '.md']];
+  ['examples', 'homebrew-toad', [0], '.md'], ['examples', 'pathfinder-note', [0], '.md'], ['examples', 'fen-vermin', [0], '.md'],
+  ['examples', 'statblock-note', [0], '.md'], ['examples', 'pathfinder-statblock', [0], '.md']];
 
 test('the examples and bestiaries give the stored summaries in every format', () => {
   for (const [folder, example, templates, extension = '.txt'] of STORED) {
