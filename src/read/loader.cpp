@@ -142,12 +142,15 @@ enum class StatblocksRead { NONE, READ, FAILED };
 
 // Reads the monsters of a markup file's statblocks: its statblock fences, and its front matter
 // when that says it is one. NONE when the file holds no statblock.
-StatblocksRead readStatblocks(MonsterGroup& group, const MarkupText& plain) {
+StatblocksRead readStatblocks(MonsterGroup& group, MarkupText& plain) {
   bool found = false;
-  for (const StatblockText& text : plain.statblocks) {
+  for (StatblockText& text : plain.statblocks) {
     Statblock block;
     StatblockProblem problem;
-    if (!readStatblock(text.yaml, block, problem)) {
+    const bool read = readStatblock(text.yaml, block, problem);
+    // A vault's YAML goes as its monsters come.
+    std::string().swap(text.yaml);
+    if (!read) {
       // Front matter that is no YAML is no statblock either.
       if (text.frontMatter) continue;
       group.monsters.clear();
