@@ -29,7 +29,8 @@ TEST(StatblockTest, FifthEditionLines) {
        "Goblin\nSmall humanoid (goblinoid), NE\nArmor Class 15 (leather)\nHit Points 7 (2d6)\n"
        "Speed 30 ft.\nSTR DEX CON INT WIS CHA\n8 14 10 10 8 8\nChallenge 1/4\n"},
       {"type: beast\nac_class: natural armor\nhit_dice: 1d4\nstats: [1, None, x, ~]\n",
-       "beast\nArmor Class natural armor\nHit Points (1d4)\nSTR DEX CON INT WIS CHA\n1 — — — — —\n"},
+       "beast\nArmor Class natural armor\nHit Points (1d4)\nSTR DEX CON INT WIS CHA\n1 — — — — "
+       "—\n"},
       {FIFTH + "stats: 10 10 10\n", "Armor Class 12\n"},
       {FIFTH + "saves:\n  - dexterity: 5\n  - WIS: -1\nskillsaves: {stealth: 6, Perception: +4}\n",
        "Armor Class 12\nSaving Throws Dex +5, Wis -1\nSkills Stealth +6, Perception +4\n"},
@@ -41,7 +42,8 @@ TEST(StatblockTest, FifthEditionLines) {
        "Big Rat\nHit Points 17\n"},
       {FIFTH + "traits:\n  - name: Keen\n    desc: |\n      Sees\n      far.\n  - [Dark, Hides.]\n"
                "  - name: Done.\n    desc: x\n  - {desc: Loose.}\n  - {name: Alone}\n  - [a]\n"
-               "Bonus Actions:\n  1: {name: Dash, desc: Runs.}\n  0: {name: Hide}\n  1: [Leap, Jumps.]\n",
+               "Bonus Actions:\n  1: {name: Dash, desc: Runs.}\n  0: {name: Hide}\n  1: [Leap, "
+               "Jumps.]\n",
        "Armor Class 12\nKeen. Sees far.\nDark. Hides.\nDone. x\nLoose.\nAlone.\nBonus Actions\n"
        "Leap. Jumps.\nHide.\n"},
       {"name: x\nmonster: Goblin\n", "not a monster"},
