@@ -34,8 +34,13 @@ bool armorClassLine(std::string_view line) {
   return labelledNumber(line, "Armor Class") || labelledNumber(line, "AC");
 }
 
+// "HP7 (2d6)": PDF conversions run the value into the label.
+bool runInHitPoints(std::string_view line) {
+  return line.size() > 2 && line.starts_with("HP") && isDigitChar(line[2]);
+}
+
 bool hitPointsLine(std::string_view line) {
-  return labelledNumber(line, "Hit Points") || labelledNumber(line, "HP");
+  return labelledNumber(line, "Hit Points") || labelledNumber(line, "HP") || runInHitPoints(line);
 }
 
 constexpr std::array<std::string_view, 6> SIZES{"Tiny",  "Small", "Medium",
@@ -50,6 +55,25 @@ std::optional<std::size_t> sizeOf(std::string_view line) {
         line[SIZES[i].size()] == ' ') {
       return i;
     }
+  }
+  return std::nullopt;
+}
+
+// The type a line gives: the line itself when it begins with a size, or the type inside a
+// brew's sentence ("Beetle Knight is a Large Monstrosity, Unaligned, for ...": its size, type
+// and alignment, up to the next comma or the sentence's end).
+std::optional<std::string_view> typeOf(std::string_view line) {
+  if (sizeOf(line)) return line;
+  for (const std::string_view article : {" is a ", " is an "}) {
+    const std::size_t at = line.find(article);
+    if (at == std::string_view::npos) continue;
+    std::string_view type = line.substr(at + article.size());
+    if (!sizeOf(type)) return std::nullopt;
+    const std::size_t comma = type.find(", ");
+    const std::size_t end =
+        comma == std::string_view::npos ? type.npos : type.find(", ", comma + 2);
+    type = withoutTrailing(type.substr(0, end), ".");
+    return type;
   }
   return std::nullopt;
 }
@@ -109,13 +133,24 @@ struct KeywordLine {
   std::string_view rest;  // after the keyword, its ":" or "." and the spaces
 };
 
+// "STR", "Str." or "Str:" opening the ability names, after the empty cell that a table with
+// row labels ("Score", "Modifier") leaves before them.
+bool strengthFirst(std::string_view line) {
+  line = withoutLeading(line, " ");
+  return startsWithIgnoringCase(line, "STR") &&
+         (line.size() == 3 || KEYWORD_ENDS.find(line[3]) != std::string_view::npos);
+}
+
 KeywordLine keywordLine(std::string_view line) {
   std::size_t size = 0;
   Stat stat = Stat::NONE;
-  if (startsWithIgnoringCase(line, "STR") &&
-      (line.size() == 3 || KEYWORD_ENDS.find(line[3]) != std::string_view::npos)) {
+  if (strengthFirst(line)) {
+    line = withoutLeading(line, " ");
     stat = Stat::ABILITIES;
     size = 3;
+  } else if (runInHitPoints(line)) {
+    stat = Stat::HIT_POINTS;
+    size = 2;
   } else {
     for (const Keyword& keyword : KEYWORDS) {
       if (line.front() == keyword.text.front() &&
@@ -342,7 +377,7 @@ class BlockReader {
   enum class Phase { TYPE, STATISTICS, PARAGRAPHS };
 
   bool typeLineAt(std::size_t k) const {
-    if (k >= window_.size() || !sizeOf(window_[k])) return false;
+    if (k >= window_.size() || !typeOf(window_[k])) return false;
     return (k + 1 < window_.size() && armorClassLine(window_[k + 1])) ||
            (k + 2 < window_.size() && armorClassLine(window_[k + 2]));
   }
@@ -393,7 +428,7 @@ class BlockReader {
 void BlockReader::step() {
   const std::string& line = window_.front();
   if (typeLineAt(0)) {
-    startMonster(line);
+    startMonster(*typeOf(line));
   } else if (typeLineAt(1) && headingOf(line) == nullptr && !paragraphNameSize(line)) {
     nameLine_ = line;
   } else if (monster_ != nullptr) {
@@ -683,18 +718,23 @@ void BlockReader::endMonster() {
 }  // namespace
 
 void FifthEditionDetector::see(std::string_view line) {
+  constexpr std::size_t START = 16;
+  // A table with row labels ("Score", "Modifier") leaves an empty cell before the ability names.
+  const std::string_view afterCells = withoutLeading(line, "\t");
+  if (afterCells.size() < line.size()) {
+    strength_ = strength_ || strengthFirst(spacedLine(afterCells.substr(0, START), start_));
+    return;
+  }
   // The tests read no further than "Armor Class: 1", so only the line's start is spaced, and
   // only for a line whose first letter may begin one: this runs on every line of any file.
   if (line.empty() ||
       (line.front() != 'A' && line.front() != 'H' && toUpperAscii(line.front()) != 'S')) {
     return;
   }
-  constexpr std::size_t START = 16;
   line = spacedLine(line.substr(0, START), start_);
   armorClass_ = armorClass_ || armorClassLine(line);
   hitPoints_ = hitPoints_ || hitPointsLine(line);
-  strength_ = strength_ || (startsWithIgnoringCase(line, "STR") &&
-                            (line.size() == 3 || line[3] == ' ' || line[3] == ':'));
+  strength_ = strength_ || strengthFirst(line);
 }
 
 void readFifthEditionBlocks(MonsterGroup& group, LineReader& reader) {

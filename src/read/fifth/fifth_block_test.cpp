@@ -47,6 +47,14 @@ TEST(FifthEditionBlockTest, LinesAndTheirFields) {
        "20d10\xE2\x88\x92"
        "4 (150 hp)"},
       {HEAD + "Hit Points 32", FIELD_HIT_DICE, "(32 hp)"},
+      {HEAD + "HP7 (3d6 - 3)", FIELD_HIT_DICE, "3d6-3 (7 hp)"},
+      {"Beetle\nBeetle is a Large Monstrosity, Unaligned, for the fen.\nAC 19", FIELD_TYPE,
+       "Large Monstrosity"},
+      {"Beetle\nBeetle is a Large Monstrosity, Unaligned, for the fen.\nAC 19", FIELD_ALIGNMENT,
+       "Unaligned"},
+      {HEAD + "\tStr.\tDex.\tCon.\tInt.\tWis.\tCha.\nScore\t8\t14\t10\t10\t8\t8\n"
+              "Modifier\t-1\t+2\t+0\t+0\t-1\t-1",
+       FIELD_ABILITIES, "Str 8, Dex 14, Con 10, Int 10, Wis 8, Cha 8"},
       {HEAD + "Initiative: +2 (12)\nSpeed 30 ft.,\nfly 60 ft.", FIELD_SPEED, "30 ft., fly 60 ft."},
       {HEAD + abilities, FIELD_INITIATIVE, "-1"},
       {HEAD + abilities, FIELD_ABILITIES, "Str 21, Dex 9, Con 15, Int 18, Wis 15, Cha 18"},

@@ -141,6 +141,7 @@ class InlineReader {
   bool linkAt(std::size_t open, std::string_view& label, std::size_t& end);
   bool tag();
   bool entity();
+  bool latexText();
 
   std::string_view text_;
   InlineSink& sink_;
@@ -186,6 +187,7 @@ void InlineReader::read() {
           i_ += 2;
           continue;
         }
+        if (latexText()) continue;
         break;
       case ':':
         if (at(i_ + 1) == ':') {
@@ -206,6 +208,20 @@ void InlineReader::read() {
     sink_.put(text_.substr(i_, 1));
     ++i_;
   }
+}
+
+// A PDF conversion's math text ("$3\mathrm{d}6$"): "\mathrm{d}" and "\text{d}" give "d".
+bool InlineReader::latexText() {
+  for (const std::string_view command : {"mathrm{", "text{", "textrm{"}) {
+    if (text_.substr(i_ + 1, command.size()) != command) continue;
+    const std::size_t open = i_ + 1 + command.size();
+    const std::size_t close = closeBrace_.from(text_, open);
+    if (close == NONE) return false;
+    sink_.put(text_.substr(open, close - open));
+    i_ = close + 1;
+    return true;
+  }
+  return false;
 }
 
 // "[[...]]" whose "[[" stands at `open`: what it holds, and where it ends.

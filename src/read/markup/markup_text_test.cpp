@@ -74,6 +74,7 @@ TEST(MarkupTest, LinesAsTheRenderedPageReadsThem) {
        "\xE2\x80\x94 \xE2\x88\x92"
        "1 \xE2\x80\x94 <br> &bogus; &#0;\n"},
       {"  Gargantuan   dragon, chaotic good  \\\n", "Gargantuan dragon, chaotic good\n"},
+      {"HP7  $(3\\mathrm{d}6 - 3)$ \\text{x \\mathrm{\n", "HP7 (3d6 - 3) \\text{x \\mathrm{\n"},
       {"[open [[no close ![ <no tag &amp\n", "[open [[no close ![ <no tag &amp\n"},
       {"|   | Barghest | Greater Barghest | |  |\n", "\tBarghest\tGreater Barghest\n"},
       {"| STR | DEX |\n|:--:|:--:|\n| 8 (-1) | -- |\n", "STR\tDEX\n8 (-1)\t\xE2\x80\x94\n"},
