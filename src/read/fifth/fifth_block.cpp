@@ -39,6 +39,23 @@ bool runInHitPoints(std::string_view line) {
   return line.size() > 2 && line.starts_with("HP") && isDigitChar(line[2]);
 }
 
+// "Role: Unbound servants", "Challenge: 6 (2,300 XP)": one to three words of letters, then ": ".
+bool labelledLine(std::string_view line) {
+  constexpr std::size_t MOST_WORDS = 3;
+  std::size_t words = 0;
+  std::size_t at = 0;
+  while (words < MOST_WORDS) {
+    const std::size_t start = at;
+    while (at < line.size() && isLetterChar(line[at])) ++at;
+    if (at == start) return false;
+    ++words;
+    if (line.substr(at).starts_with(": ")) return true;
+    if (at >= line.size() || line[at] != ' ') return false;
+    ++at;
+  }
+  return false;
+}
+
 bool hitPointsLine(std::string_view line) {
   return labelledNumber(line, "Hit Points") || labelledNumber(line, "HP") || runInHitPoints(line);
 }
@@ -365,7 +382,7 @@ class BlockReader {
   // The next non-empty line, tabs read as spaces and trailing spaces dropped.
   void take(std::string_view line) {
     window_.emplace_back(line);
-    if (window_.size() == 4) step();
+    if (window_.size() == WINDOW) step();
   }
 
   void finish() {
@@ -375,11 +392,22 @@ class BlockReader {
 
  private:
   enum class Phase { TYPE, STATISTICS, PARAGRAPHS };
+  // A type line, up to three labelled lines, and its armor class below the line looked at.
+  static constexpr std::size_t WINDOW = 6;
 
+  // A type line has the armor class one or two lines below it, or below labelled lines
+  // ("Role: ...", "Challenge: 1"), as compendiums print them.
   bool typeLineAt(std::size_t k) const {
     if (k >= window_.size() || !typeOf(window_[k])) return false;
-    return (k + 1 < window_.size() && armorClassLine(window_[k + 1])) ||
-           (k + 2 < window_.size() && armorClassLine(window_[k + 2]));
+    if ((k + 1 < window_.size() && armorClassLine(window_[k + 1])) ||
+        (k + 2 < window_.size() && armorClassLine(window_[k + 2]))) {
+      return true;
+    }
+    std::size_t next = k + 1;
+    while (next < window_.size() && !armorClassLine(window_[next]) && labelledLine(window_[next])) {
+      ++next;
+    }
+    return next < window_.size() && armorClassLine(window_[next]);
   }
 
   void step();
@@ -420,9 +448,11 @@ class BlockReader {
   Stat stat_ = Stat::NONE;
   std::string statText_;
 
-  // The paragraph being gathered, and its section.
+  // The paragraph being gathered, and its section; whether paragraphs are named with ":", as a
+  // section's first one was.
   Section section_ = Section::TRAITS;
   std::string paragraph_;
+  bool colonNames_ = false;
 };
 
 void BlockReader::step() {
@@ -464,12 +494,17 @@ void BlockReader::startMonster(std::string_view typeLine) {
   statText_.clear();
   section_ = Section::TRAITS;
   paragraph_.clear();
+  colonNames_ = false;
 }
 
 // A type line that ends with "," goes on in the next line; other lines before the first
 // statistic (a generator's tagline) are dropped.
 void BlockReader::readTypeLine(std::string_view line) {
-  if (keywordLine(line).stat != Stat::NONE) {
+  const KeywordLine keyword = keywordLine(line);
+  if (keyword.stat == Stat::CHALLENGE) {
+    // A compendium's rating above the armor class.
+    setRating(leadingRating(keyword.rest));
+  } else if (keyword.stat != Stat::NONE) {
     phase_ = Phase::STATISTICS;
     readStatisticsLine(line);
   } else if (type_.ends_with(',')) {
@@ -622,9 +657,12 @@ void BlockReader::readParagraphLine(std::string_view line) {
     startSection(*heading);
     return;
   }
-  if (paragraphNameSize(line)) {
+  const bool colonName =
+      !paragraphNameSize(line) && (colonNames_ || paragraph_.empty()) && colonNameSize(line);
+  if (paragraphNameSize(line) || colonName) {
     flushParagraph();
     paragraph_.assign(line);
+    colonNames_ = colonName;
   } else if (!paragraph_.empty()) {
     paragraph_.append(" ").append(line);
   }
@@ -639,7 +677,8 @@ void BlockReader::flushParagraph() {
   if (paragraph_.empty()) return;
   joinBrokenWords(paragraph_);
   const std::string_view paragraph = paragraph_;
-  const std::optional<std::size_t> nameSize = paragraphNameSize(paragraph);
+  const std::optional<std::size_t> nameSize =
+      colonNames_ ? colonNameSize(paragraph) : paragraphNameSize(paragraph);
   if (nameSize) {
     const std::string_view name = paragraph.substr(0, *nameSize);
     std::string_view body = paragraph.substr(*nameSize + 1);
@@ -653,7 +692,7 @@ void BlockReader::flushParagraph() {
         }
         break;
       case Section::ACTIONS:
-        if (auto attack = readAttack(name, body)) {
+        if (auto attack = colonNames_ ? readShorthandAttack(name, body) : readAttack(name, body)) {
           attacks_.push_back(std::move(*attack));
         } else {
           addSpecialAttack(lowerCased(name));

@@ -48,6 +48,16 @@ TEST(FifthEditionBlockTest, LinesAndTheirFields) {
        "4 (150 hp)"},
       {HEAD + "Hit Points 32", FIELD_HIT_DICE, "(32 hp)"},
       {HEAD + "HP7 (3d6 - 3)", FIELD_HIT_DICE, "3d6-3 (7 hp)"},
+      {"Guard\nMedium humanoid, lawful evil\nRole: x\nChallenge: 1 (200 XP)\nEncountered: y\n"
+       "Armor Class: 16",
+       FIELD_CHALLENGE_RATING, "1"},
+      {HEAD +
+           "Actions:\nMultiattack: Two slams\nSlam: +7 to hit, 10 ft reach, 3d10+6 bludgeoning + "
+           "2d8 necrotic\nBow: +3 to hit, 80/320 ft, 1d6+1 piercing (1d8+1 two-handed)",
+       FIELD_ABBR_ATTACKS,
+       "slam +7 (3d10+6 bludgeoning plus 2d8 necrotic), bow +3 (1d6+1 piercing)"},
+      {HEAD + "Actions:\nMultiattack: Two slams\nSlam: +7 to hit, 10 ft reach, 3d10 + 1",
+       FIELD_FACE_REACH, "5 ft. by 5 ft./10 ft."},
       {"Beetle\nBeetle is a Large Monstrosity, Unaligned, for the fen.\nAC 19", FIELD_TYPE,
        "Large Monstrosity"},
       {"Beetle\nBeetle is a Large Monstrosity, Unaligned, for the fen.\nAC 19", FIELD_ALIGNMENT,

@@ -185,12 +185,9 @@ std::optional<int> reachOf(std::string_view body) {
   return {};
 }
 
-}  // namespace
-
-std::optional<std::size_t> paragraphNameSize(std::string_view line) {
-  const std::size_t dot = sentenceEnd(line);
-  if (dot == std::string_view::npos) return {};
-  const std::string_view name = line.substr(0, dot);
+// One to eight words outside parentheses, the first capitalised (or "+1"), the others
+// capitalised, numbers, parenthesised or small words.
+bool paragraphNameFits(std::string_view name) {
   std::size_t words = 0;
   int depth = 0;
   std::size_t start = 0;
@@ -200,7 +197,7 @@ std::optional<std::size_t> paragraphNameSize(std::string_view line) {
     const std::string_view word = name.substr(start, end - start);
     if (!word.empty()) {
       if (depth == 0) {
-        if (++words > MAX_NAME_WORDS || !nameWordFits(word, words == 1)) return {};
+        if (++words > MAX_NAME_WORDS || !nameWordFits(word, words == 1)) return false;
       }
       for (const char c : word) {
         if (c == '(') ++depth;
@@ -209,8 +206,93 @@ std::optional<std::size_t> paragraphNameSize(std::string_view line) {
     }
     start = end + 1;
   }
-  if (words == 0) return {};
+  return words > 0;
+}
+
+constexpr std::size_t NONE = std::string_view::npos;
+
+// Where dice such as "1d6+1" that begin at `i` end; none for anything else.
+std::size_t diceEnd(std::string_view text, std::size_t i) {
+  const auto digitsFrom = [text](std::size_t at) {
+    while (at < text.size() && isDigitChar(text[at])) ++at;
+    return at;
+  };
+  const std::size_t count = digitsFrom(i);
+  if (count == i || count >= text.size() || text[count] != 'd') return NONE;
+  std::size_t end = digitsFrom(count + 1);
+  if (end == count + 1) return NONE;
+  if (end + 1 < text.size() && (text[end] == '+' || text[end] == '-') &&
+      isDigitChar(text[end + 1])) {
+    end = digitsFrom(end + 1);
+  }
+  return end;
+}
+
+// A compendium's shorthand damage ("3d10+6 bludgeoning + 2d8 necrotic"): the first dice with
+// the word after them, and the dice joined to them by " + ".
+std::string shorthandDamage(std::string_view text) {
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    // Only where a run of digits begins, so that each run is looked at once.
+    const bool runStart = isDigitChar(text[i]) &&
+                          (i == 0 || !(isDigitChar(text[i - 1]) || isLetterChar(text[i - 1])));
+    if (runStart && diceEnd(text, i) != NONE) break;
+  }
+  std::string damage;
+  while (i < text.size()) {
+    const std::size_t end = diceEnd(text, i);
+    if (end == NONE) break;
+    std::string item(text.substr(i, end - i));
+    std::size_t at = end;
+    if (at < text.size() && text[at] == ' ') {
+      std::size_t wordEnd = at + 1;
+      while (wordEnd < text.size() && isLetterChar(text[wordEnd])) ++wordEnd;
+      const std::string_view word = text.substr(at + 1, wordEnd - at - 1);
+      if (!word.empty() && word != "plus" &&
+          std::find(SMALL_WORDS.begin(), SMALL_WORDS.end(), word) == SMALL_WORDS.end()) {
+        item.append(" ").append(word);
+        at = wordEnd;
+      }
+    }
+    appendText(damage, item, " plus ");
+    if (text.substr(at).starts_with(" damage")) at += std::string_view(" damage").size();
+    if (!text.substr(at).starts_with(" + ")) break;
+    i = at + 3;
+  }
+  return damage.empty() ? std::string("-") : damage;
+}
+
+// A range "80/320": a "/" between digits.
+bool holdsRange(std::string_view text) {
+  for (std::size_t at = text.find('/'); at != NONE; at = text.find('/', at + 1)) {
+    if (at > 0 && isDigitChar(text[at - 1]) && at + 1 < text.size() && isDigitChar(text[at + 1])) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// "10 ft reach": the number before " ft reach".
+std::optional<int> shorthandReach(std::string_view text) {
+  const std::size_t at = text.find(" ft reach");
+  if (at == NONE || at == 0 || !isDigitChar(text[at - 1])) return {};
+  std::size_t start = at;
+  while (start > 0 && isDigitChar(text[start - 1])) --start;
+  return toInt(text, start);
+}
+
+}  // namespace
+
+std::optional<std::size_t> paragraphNameSize(std::string_view line) {
+  const std::size_t dot = sentenceEnd(line);
+  if (dot == std::string_view::npos || !paragraphNameFits(line.substr(0, dot))) return {};
   return dot;
+}
+
+std::optional<std::size_t> colonNameSize(std::string_view line) {
+  const std::size_t colon = line.find(": ");
+  if (colon == std::string_view::npos || !paragraphNameFits(line.substr(0, colon))) return {};
+  return colon;
 }
 
 void joinBrokenWords(std::string& text) {
@@ -278,6 +360,23 @@ std::optional<FifthAttack> readAttack(std::string_view name, std::string_view bo
   attack.bonus = body.substr(bonus, body.find_first_of(" ,", bonus) - bonus);
   attack.damage = damageOf(body, afterMark);
   if (melee) attack.reach = reachOf(body);
+  return attack;
+}
+
+std::optional<FifthAttack> readShorthandAttack(std::string_view name, std::string_view body) {
+  bool negative = false;
+  const std::size_t sign = signAt(body, 0, negative);
+  std::size_t end = sign;
+  while (end < body.size() && isDigitChar(body[end])) ++end;
+  if (sign == 0 || end == sign || !body.substr(end).starts_with(" to hit")) return {};
+  const std::string_view rest = body.substr(end);
+  FifthAttack attack;
+  attack.name = name;
+  attack.bonus = body.substr(0, end);
+  const bool ranged = holdsRange(rest);
+  attack.kind = ranged ? " ranged" : " melee";
+  attack.damage = shorthandDamage(rest);
+  if (!ranged) attack.reach = shorthandReach(rest);
   return attack;
 }
 

@@ -16,6 +16,9 @@ class Monster;
 // the others capitalised, numbers, parenthesised or small words. None for any other line.
 std::optional<std::size_t> paragraphNameSize(std::string_view line);
 
+// The same for a name ended by ": " ("Spear: +3 to hit, 1d6+1 piercing"), as compendiums write.
+std::optional<std::size_t> colonNameSize(std::string_view line);
+
 // Joins the words a PDF broke across lines: "dam- age" becomes "damage".
 void joinBrokenWords(std::string& text);
 
@@ -35,6 +38,11 @@ struct FifthAttack {
 // "Ranged" and names an attack ("Melee Weapon Attack:", "Ranged Attack Roll:") before any
 // other ":".
 std::optional<FifthAttack> readAttack(std::string_view name, std::string_view body);
+
+// The attack of a compendium's shorthand action ("+3 to hit, 80/320 ft, 1d6+1 piercing"): the
+// bonus, ranged when the text gives a range, the first dice with their type and those joined
+// to them by " + ".
+std::optional<FifthAttack> readShorthandAttack(std::string_view name, std::string_view body);
 
 // The attacks, damage and condensed attacks of the monster ("-" for each without attacks).
 void writeAttacks(const std::vector<FifthAttack>& attacks, Monster& monster);
