@@ -171,12 +171,15 @@ std::string pathfinderLines(const Statblock& block) {
                      labelledPart("CR ", block.text(StatKey::MONSTER_CR))},
                     " "));
   lines.labelled("XP", block.text(StatKey::MONSTER_XP));
-  lines.line(
+  const std::string type =
       joined({std::string(block.text(StatKey::ALIGNMENT)), std::string(block.text(StatKey::SIZE)),
               std::string(block.text(StatKey::TYPE))},
-             " ") +
-      inParentheses(block.text(StatKey::SUBTYPE)));
-  if (!block.text(StatKey::INI).empty()) {
+             " ");
+  if (!type.empty()) lines.line(type + inParentheses(block.text(StatKey::SUBTYPE)));
+  // Perception goes with the senses, and both with the initiative.
+  if (block.text(StatKey::SENSES).empty()) {
+    lines.labelled("Init", block.text(StatKey::INI));
+  } else if (!block.text(StatKey::INI).empty()) {
     lines.line(joined({labelledPart("Init ", block.text(StatKey::INI)),
                        labelledPart("Senses ", block.text(StatKey::SENSES)),
                        labelledPart("Perception ", block.text(StatKey::PERCEPTION))},

@@ -71,6 +71,8 @@ TEST(StatblockTest, PathfinderLines) {
       {"name: Imp\nMonster_CR: 2\ntype: outsider\nsubtype: (devil)\nsenses: x\nhp: 3\n"
        "saves: {Fort: 1}\n",
        "Imp CR 2\noutsider (devil)\nhp 3\n"},
+      {"name: Imp\npf1e_stats: [1]\nsubtype: devil\nINI: +3\nperception: +5\n",
+       "Imp\nInit +3\nStr 1, Dex —, Con —, Int —, Wis —, Cha —\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(linesOf(c.yaml), c.lines) << c.yaml;
 }
