@@ -355,11 +355,13 @@ TEST(LoaderTest, StatblockNotes) {
       {"---\nstatblock: true\nname: [\n---\n  ```statblock\n    name: Rat\n      \n    hp: 1\n"
        "    size: Tiny\n    type: beast\n    ac: 12\n",
        "Rat"},
-      {"> [!note]\n> ```statblock\n> name: Imp\n>   # indented\n> type: Tiny fiend\n> ac: 13\n> hp: 1\n"
+      {"> [!note]\n> ```statblock\n> name: Imp\n>   # indented\n> type: Tiny fiend\n> ac: 13\n> "
+       "hp: 1\n"
        "> ```\n",
        "Imp"},
       {"x\n```statblock\nname: a\n\ndesc: a: b\n```\n",
-       "loadFromFile(): cannot read the statblock on line 5: mapping values are not allowed in this "
+       "loadFromFile(): cannot read the statblock on line 5: mapping values are not allowed in "
+       "this "
        "context\n"},
   };
   for (const auto& c : cases) {
