@@ -759,9 +759,12 @@ void BlockReader::endMonster() {
 void FifthEditionDetector::see(std::string_view line) {
   constexpr std::size_t START = 16;
   // A table with row labels ("Score", "Modifier") leaves an empty cell before the ability names.
-  const std::string_view afterCells = withoutLeading(line, "\t");
-  if (afterCells.size() < line.size()) {
-    strength_ = strength_ || strengthFirst(spacedLine(afterCells.substr(0, START), start_));
+  if (!line.empty() && line.front() == '\t') {
+    std::size_t cells = 1;
+    while (cells < line.size() && line[cells] == '\t') ++cells;
+    if (!strength_ && cells < line.size() && toUpperAscii(line[cells]) == 'S') {
+      strength_ = strengthFirst(spacedLine(line.substr(cells, START), start_));
+    }
     return;
   }
   // The tests read no further than "Armor Class: 1", so only the line's start is spaced, and

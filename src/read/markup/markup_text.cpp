@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "monster/ascii.h"
 #include "read/block_text.h"
 #include "read/line_reader.h"
 #include "read/markup/inline_text.h"
@@ -328,6 +329,14 @@ void MarkupReader::row(std::string_view text) {
 
 void MarkupDetector::see(std::string_view line) {
   if (found_) return;
+  // Most lines of a plain file open with a letter or a digit: only a tag can make them markup.
+  std::size_t start = 0;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  if (!first_ && start < line.size() && (isLetterChar(line[start]) || isDigitChar(line[start]))) {
+    previousRow_ = false;
+    found_ = holdsTableTag(line);
+    return;
+  }
   line = trimmed(line);
   if (first_) {
     first_ = false;

@@ -47,8 +47,20 @@ struct LabelMatch {
 // The row whose label begins the line. The base attack's catalogue label is not among them:
 // only the 3.5 labels lead to it, and those count only with a ":" in the label cell, so that
 // wrapped text such as "Attack; Great Fortitude" stays a continuation.
+// The bytes that begin some row label: a line that begins with any other (a continuation row's
+// tab) is looked at no further.
+constexpr std::array<bool, 256> LABEL_STARTS = [] {
+  std::array<bool, 256> starts{};
+  for (const FieldInfo& info : fieldTable)
+    starts[static_cast<unsigned char>(info.label.front())] = true;
+  for (const RowLabel& label : EDITION35_LABELS) {
+    starts[static_cast<unsigned char>(label.label.front())] = true;
+  }
+  return starts;
+}();
+
 LabelMatch labelOf(std::string_view line, std::string_view labelCell) {
-  if (line.empty()) return {};
+  if (line.empty() || !LABEL_STARTS[static_cast<unsigned char>(line.front())]) return {};
   for (const FieldInfo& info : fieldTable) {
     if (info.id == FIELD_BASE_ATTACK) continue;
     // The first letter rules out nearly every label before a whole comparison.
