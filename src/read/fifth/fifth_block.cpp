@@ -657,9 +657,9 @@ void BlockReader::readParagraphLine(std::string_view line) {
     startSection(*heading);
     return;
   }
-  const bool colonName =
-      !paragraphNameSize(line) && (colonNames_ || paragraph_.empty()) && colonNameSize(line);
-  if (paragraphNameSize(line) || colonName) {
+  const bool dotName = paragraphNameSize(line).has_value();
+  const bool colonName = !dotName && (colonNames_ || paragraph_.empty()) && colonNameSize(line);
+  if (dotName || colonName) {
     flushParagraph();
     paragraph_.assign(line);
     colonNames_ = colonName;
