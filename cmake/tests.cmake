@@ -37,6 +37,7 @@ add_executable(veldarin_unit_tests
   src/read/markup/markup_text_test.cpp
   src/read/statblock/statblock_test.cpp
   src/read/pathfinder/pathfinder_block_test.cpp
+  src/read/fifth/ability_table_test.cpp
   src/read/fifth/fifth_block_test.cpp
   src/condense/abbreviation_test.cpp
   src/condense/attack_summary_test.cpp

@@ -62,17 +62,19 @@ bool readError() {
   return false;
 }
 
-constexpr auto SIZE_WORDS =
-    std::to_array<std::string_view>({"Fine", "Diminutive", "Tiny", "Small", "Medium", "Medium-size",
-                                     "Large", "Huge", "Gargantuan", "Colossal"});
+constexpr auto SIZE_WORDS = std::to_array<std::string_view>(
+    {"Fine", "Diminutive", "Tiny", "Small", "Medium", "Large", "Huge", "Gargantuan", "Colossal"});
 
-// A table's first row that begins with an empty cell and then a size ("|   | Large Animal |")
-// has no names: its group's name stands in for them, once a column.
+// A table's first row that begins with an empty cell and then a size ("|   | Large Animal |",
+// "| | Medium-Size Construct |", any case) has no names: its group's name stands in for them,
+// once a column.
 std::string standInNames(std::string_view firstRow, std::string_view groupName) {
   if (!firstRow.starts_with('\t')) return {};
   const std::string_view type = firstRow.substr(firstRow.find_first_not_of('\t'));
   const bool sized = std::any_of(SIZE_WORDS.begin(), SIZE_WORDS.end(), [&](std::string_view word) {
-    return beginsWithWord(type, word, " \t\n");
+    return startsWithIgnoringCase(type, word) &&
+           (type.size() == word.size() ||
+            std::string_view(" -\t\n").find(type[word.size()]) != std::string_view::npos);
   });
   if (!sized) return {};
   std::string names;

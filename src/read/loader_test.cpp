@@ -311,6 +311,13 @@ TEST(LoaderTest, MarkupTablesEachReadAlone) {
   EXPECT_EQ(load.text(1, FIELD_HIT_DICE), "4d8");
   EXPECT_EQ(load.text(2, FIELD_NAME), "APE, APE");
   EXPECT_EQ(load.text(2, FIELD_TYPE), "Large Animal");
+  for (const char* type : {"Medium-Size Construct (Lawful)", "MEDIUM", "large"}) {
+    const Load sized(std::string("GOLEM\n| | ") + type +
+                     " | |\n|---|---|---|\n| Hit Dice: | 38d10 | |\n");
+    EXPECT_EQ(sized.text(0, FIELD_NAME), "GOLEM, GOLEM") << type;
+    EXPECT_EQ(sized.text(0, FIELD_TYPE), type) << type;
+    EXPECT_EQ(sized.text(0, FIELD_HIT_DICE), "38d10") << type;
+  }
   EXPECT_EQ(Load("**x**\n| a\t| b |\n| c | d |\n").output, "loadFromFile(): found no data.\n");
   EXPECT_EQ(Load("---\nx: 1\n---\n").output, "loadFromFile(): found no data.\n");
 }

@@ -176,10 +176,8 @@ std::string pathfinderLines(const Statblock& block) {
               std::string(block.text(StatKey::TYPE))},
              " ");
   if (!type.empty()) lines.line(type + inParentheses(block.text(StatKey::SUBTYPE)));
-  // Perception goes with the senses, and both with the initiative.
-  if (block.text(StatKey::SENSES).empty()) {
-    lines.labelled("Init", block.text(StatKey::INI));
-  } else if (!block.text(StatKey::INI).empty()) {
+  // Perception goes with the senses, and both with the initiative; an NPC's has no senses.
+  if (!block.text(StatKey::INI).empty()) {
     lines.line(joined({labelledPart("Init ", block.text(StatKey::INI)),
                        labelledPart("Senses ", block.text(StatKey::SENSES)),
                        labelledPart("Perception ", block.text(StatKey::PERCEPTION))},

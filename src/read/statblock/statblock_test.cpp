@@ -72,7 +72,8 @@ TEST(StatblockTest, PathfinderLines) {
        "saves: {Fort: 1}\n",
        "Imp CR 2\noutsider (devil)\nhp 3\n"},
       {"name: Imp\npf1e_stats: [1]\nsubtype: devil\nINI: +3\nperception: +5\n",
-       "Imp\nInit +3\nStr 1, Dex —, Con —, Int —, Wis —, Cha —\n"},
+       "Imp\nInit +3; Perception +5\nStr 1, Dex —, Con —, Int —, Wis —, Cha —\n"},
+      {"name: Imp\nMonster_CR: 2\nINI: +3\nhp: 3\n", "Imp CR 2\nInit +3\nhp 3\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(linesOf(c.yaml), c.lines) << c.yaml;
 }
