@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!group.loadFromText(std::string_view(reinterpret_cast<const char*>(data), size - 1))) {
     return 0;
   }
-  if (!group.applyTemplate(templateCode)) return 0;
+  if (!group.applyTemplates(templateCode == 0 ? 0U : 1U << templateCode)) return 0;
   group.writeSummary(summary, formatCode);
   return 0;
 }

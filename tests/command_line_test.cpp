@@ -18,12 +18,14 @@ const std::string USAGE =
     "  /f#     - printing format, codes:\n"
     "              1=abbreviated, 2=full desc., 3=spreadsheet form, 4=1&3\n"
     "  /t#     - add template to each monster, codes:\n"
-    "              1=celestial, 2=fiendish\n";
+    "              1=celestial, 2=fiendish, 3=advanced, 4=giant, 5=young,\n"
+    "              6=entropic, 7=resolute; several joined by commas: /t3,2\n";
 
 const std::string FORMAT_MESSAGE =
     "paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n";
 const std::string TEMPLATE_MESSAGE =
-    "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.\n";
+    "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
+    "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.\n";
 const std::string PAUSE =
     "MEMORY REPORT: currently 0 memory block(s) for 0 byte(s).\nPress <Enter> to finish.\n";
 
@@ -48,12 +50,13 @@ TEST(CommandLineTest, ConsoleOutput) {
       {{"/f-1"}, FORMAT_MESSAGE, 2},
       {{"/f4294967297"}, FORMAT_MESSAGE, 2},
       {{"-foo.txt"}, FORMAT_MESSAGE, 2},
-      {{"/t3"}, TEMPLATE_MESSAGE, 2},
+      {{"/t8"}, TEMPLATE_MESSAGE, 2},
+      {{"/t4,5"}, TEMPLATE_MESSAGE, 2},
       {{"/t-1"}, TEMPLATE_MESSAGE, 2},
       {{"/f9", "/t9"}, FORMAT_MESSAGE, 2},
       {{"/q", "/?"}, USAGE + PAUSE, 0},
       {{"/?", "/q"}, USAGE, 0},
-      {{"/q", "/t7"}, TEMPLATE_MESSAGE + PAUSE, 2},
+      {{"/q", "/t8"}, TEMPLATE_MESSAGE + PAUSE, 2},
       {{"/q"}, "loadFromFile(): unable to open file.\n" + PAUSE, 1},
       {{""}, "loadFromFile(): unable to open file.\n", 1},
   };

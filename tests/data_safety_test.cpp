@@ -78,17 +78,29 @@ TEST(DataSafetyTest, FailedWriteKeepsTheOldSummary) {
   EXPECT_EQ(dir.listing(), "out.txt t.txt ");
 }
 
-// Fifth-edition monsters have no templates: the run fails before the summary is touched.
+// Templates without rules for a file's monsters fail the run before the summary is touched.
 TEST(DataSafetyTest, RefusedTemplateKeepsTheOldSummary) {
-  ScratchDir dir;
-  dir.write("t.txt", "Imp\nTiny fiend\nAC 13\nHP 10 (3d4 + 3)\nSTR 6\n");
-  dir.write("out.txt", "edited by hand\n");
-  const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", "/t1"});
-  EXPECT_EQ(run.output,
-            nativeLines(BANNER + "applyTemplate(): celestial and fiendish templates need "
-                                 "3rd-edition or Pathfinder monsters.\n"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
+  const struct {
+    const char* table;
+    const char* templates;
+    const char* message;
+  } cases[] = {
+      {"Imp\nTiny fiend\nAC 13\nHP 10 (3d4 + 3)\nSTR 6\n", "/t1",
+       "applyTemplate(): templates need 3rd-edition or Pathfinder monsters.\n"},
+      {"Imp\nTiny fiend\nAC 13\nHP 10 (3d4 + 3)\nSTR 6\n", "/t3",
+       "applyTemplate(): templates need 3rd-edition or Pathfinder monsters.\n"},
+      {"Name: Imp\nHit Dice: 3d8\n", "/t6,3",
+       "applyTemplate(): entropic and resolute templates need Pathfinder monsters.\n"},
+  };
+  for (const auto& c : cases) {
+    ScratchDir dir;
+    dir.write("t.txt", c.table);
+    dir.write("out.txt", "edited by hand\n");
+    const ProgramRun run = runProgram(dir, {"t.txt", "out.txt", c.templates});
+    EXPECT_EQ(run.output, nativeLines(BANNER + c.message)) << c.templates;
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(dir.read("out.txt"), "edited by hand\n");
+  }
 }
 
 #ifndef _WIN32

@@ -36,7 +36,7 @@ const char* const TABLE =
 void cycle(const std::string& input, const std::string& output) {
   MonsterGroup group;
   if (!group.loadFromFile(input)) return;
-  group.applyTemplate(2);
+  group.applyTemplates(1U << 2);
   for (int format = 1; format <= 4; ++format) group.printToFile(output, format);
 }
 

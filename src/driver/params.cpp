@@ -1,7 +1,9 @@
 #include "driver/params.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "monster/ascii.h"
@@ -13,7 +15,7 @@ namespace veldarin {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> usageLines{
+constexpr std::array<std::string_view, 11> usageLines{
     "Usage: VELDARIN [infile][outfile][/f#][/t#]",
     "Generates summary D&D monster statistics.",
     "  infile  - text file with full description (default: \"monster.txt\")",
@@ -23,7 +25,8 @@ constexpr std::array<std::string_view, 10> usageLines{
     "  /f#     - printing format, codes:",
     "              1=abbreviated, 2=full desc., 3=spreadsheet form, 4=1&3",
     "  /t#     - add template to each monster, codes:",
-    "              1=celestial, 2=fiendish",
+    "              1=celestial, 2=fiendish, 3=advanced, 4=giant, 5=young,",
+    "              6=entropic, 7=resolute; several joined by commas: /t3,2",
 };
 
 constexpr std::string_view LICENSE_LINE =
@@ -35,6 +38,28 @@ bool isSwitch(std::string_view argument) {
   return argument.starts_with('/') && argument.find('/', 1) == std::string_view::npos;
 }
 
+// "3,2": codes of digits joined by commas, each at most once, 0 only alone; none for any other
+// text.
+std::optional<TemplateSet> templateCodes(std::string_view value) {
+  TemplateSet templates = 0;
+  int given = 0;
+  bool none = false;
+  while (true) {
+    const std::size_t comma = value.find(',');
+    const std::string_view code = value.substr(0, comma);
+    if (code.empty() || !std::all_of(code.begin(), code.end(), isDigitChar)) return std::nullopt;
+    const int number = toInt(code);
+    if (number > TEMPLATE_LAST || asks(templates, number)) return std::nullopt;
+    ++given;
+    none = none || number == TEMPLATE_NONE;
+    templates |= templateBit(number);
+    if (comma == std::string_view::npos) break;
+    value.remove_prefix(comma + 1);
+  }
+  if (none && given > 1) return std::nullopt;
+  return templates;
+}
+
 }  // namespace
 
 void printUsage() {
@@ -44,7 +69,7 @@ void printUsage() {
 Parse Params::parseParams(int argc, const char* const* argv) {
   inFile = "monster.txt";
   outFile = "summary.txt";
-  templateCode = TEMPLATE_NONE;
+  templates = TemplateSet{0};
   pauseAtEnd = 0;
   formatCode = FORMAT_ABBREVIATED;
 
@@ -71,7 +96,7 @@ Parse Params::parseParams(int argc, const char* const* argv) {
           formatCode = toInt(value);
           break;
         case 't':
-          templateCode = toInt(value);
+          templates = templateCodes(value);
           break;
         case 'q':
           pauseAtEnd = 1;
@@ -107,8 +132,10 @@ bool Params::codesErrorCheck() const {
     printLine("paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.");
     return false;
   }
-  if (templateCode < TEMPLATE_NONE || templateCode > TEMPLATE_FIENDISH) {
-    printLine("paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.");
+  if (!templates || !combinable(*templates)) {
+    printLine(
+        "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
+        "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.");
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "output/format_codes.h"
@@ -28,7 +29,8 @@ struct Params {
   std::string inFile;
   std::string outFile;
   int formatCode = FORMAT_ABBREVIATED;
-  int templateCode = TEMPLATE_NONE;
+  // None when the /t list was refused.
+  std::optional<TemplateSet> templates = TemplateSet{0};
   int pauseAtEnd = 0;
 };
 

@@ -33,17 +33,19 @@ TEST(ParseParamsTest, SwitchesAndPositions) {
     std::vector<const char*> args;
     const char* inFile;
     const char* outFile;
-    int format, templateCode, pause;
+    int format, templates, pause;  // templates: the set, or -1 for a refused list
   } cases[] = {
       {{}, "monster.txt", "summary.txt", 1, 0, 0},
       {{"/F3"}, "monster.txt", "summary.txt", 3, 0, 0},
       {{"-f3"}, "monster.txt", "summary.txt", 3, 0, 0},
-      {{"/f2abc", "/T1"}, "monster.txt", "summary.txt", 2, 1, 0},
-      {{"-t1", "/q"}, "monster.txt", "summary.txt", 1, 1, 1},
+      {{"/f2abc", "/T1"}, "monster.txt", "summary.txt", 2, 2, 0},
+      {{"-t1", "/q"}, "monster.txt", "summary.txt", 1, 2, 1},
       {{"/Qxyz"}, "monster.txt", "summary.txt", 1, 0, 1},
-      {{"/f", "/t"}, "monster.txt", "summary.txt", 0, 0, 0},
-      {{"/fx", "/tx"}, "monster.txt", "summary.txt", 0, 0, 0},
-      {{"/f 2", "/t+2"}, "monster.txt", "summary.txt", 2, 2, 0},
+      {{"/f", "/t"}, "monster.txt", "summary.txt", 0, -1, 0},
+      {{"/fx", "/tx"}, "monster.txt", "summary.txt", 0, -1, 0},
+      {{"/f 2", "/t+2"}, "monster.txt", "summary.txt", 2, -1, 0},
+      {{"/t3,2", "-T03"}, "monster.txt", "summary.txt", 1, 8, 0},
+      {{"-t2,3,4"}, "monster.txt", "summary.txt", 1, 4 + 8 + 16, 0},
       {{"/f4294967297"}, "monster.txt", "summary.txt", INT_MAX, 0, 0},
       {{"/f-4294967297"}, "monster.txt", "summary.txt", INT_MIN, 0, 0},
       {{"/f2", "/f3"}, "monster.txt", "summary.txt", 3, 0, 0},
@@ -65,7 +67,9 @@ TEST(ParseParamsTest, SwitchesAndPositions) {
     EXPECT_EQ(parsed.params.inFile, c.inFile) << label;
     EXPECT_EQ(parsed.params.outFile, c.outFile) << label;
     EXPECT_EQ(parsed.params.formatCode, c.format) << label;
-    EXPECT_EQ(parsed.params.templateCode, c.templateCode) << label;
+    EXPECT_EQ(parsed.params.templates ? static_cast<int>(*parsed.params.templates) : -1,
+              c.templates)
+        << label;
     EXPECT_EQ(parsed.params.pauseAtEnd, c.pause) << label;
   }
 }
@@ -85,16 +89,35 @@ TEST(ParamsErrorCheckTest, RangeMessages) {
   const char* const formatMessage =
       "paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n";
   const char* const templateMessage =
-      "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.\n";
+      "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
+      "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.\n";
   const struct {
     std::vector<const char*> args;
     bool valid;
     const char* output;
   } cases[] = {
-      {{"/f0"}, false, formatMessage},   {{"/f5"}, false, formatMessage},
-      {{"/f-1"}, false, formatMessage},  {{"/f9", "/t9"}, false, formatMessage},
-      {{"/t3"}, false, templateMessage}, {{"/t-1"}, false, templateMessage},
-      {{"/f4", "/t2"}, true, ""},        {{"/f1", "/t0"}, true, ""},
+      {{"/f0"}, false, formatMessage},
+      {{"/f5"}, false, formatMessage},
+      {{"/f-1"}, false, formatMessage},
+      {{"/f9", "/t9"}, false, formatMessage},
+      {{"/t8"}, false, templateMessage},
+      {{"/t-1"}, false, templateMessage},
+      {{"/t"}, false, templateMessage},
+      {{"/t3,"}, false, templateMessage},
+      {{"/t,3"}, false, templateMessage},
+      {{"/t3,,2"}, false, templateMessage},
+      {{"/t3x"}, false, templateMessage},
+      {{"/t0,3"}, false, templateMessage},
+      {{"/t3,3"}, false, templateMessage},
+      {{"/t4,5"}, false, templateMessage},
+      {{"/t1,2"}, false, templateMessage},
+      {{"/t6,7"}, false, templateMessage},
+      {{"/t2,6"}, false, templateMessage},
+      {{"/t99999999999"}, false, templateMessage},
+      {{"/f4", "/t2"}, true, ""},
+      {{"/f1", "/t0"}, true, ""},
+      {{"/t7,3,5"}, true, ""},
+      {{"/t1,4,3"}, true, ""},
   };
   for (const auto& c : cases) {
     const Parsed parsed(c.args);

@@ -95,8 +95,12 @@ class Monster {
   void abbreviateForSpreadsheet();
   void lowerCaseField(FieldId id);
 
-  // Turns the monster into its celestial (1) or fiendish (2) variant; other codes do nothing.
+  // Turns the monster into its celestial (1), fiendish (2), entropic (6) or resolute (7)
+  // variant; other codes do nothing.
   void applyTemplate(int templateCode);
+  // The simple templates among those asked for (a bit for each code): advanced, giant and young
+  // change the rolls, the armor class, the hit points and the rating, but not the name.
+  void applySimpleTemplates(unsigned templates);
   static void templateBands(int hitDice, int& resistance, int& reductionGrade, int& crIncrease);
 
   // Per-monster writers of the summary file. The abbreviated and spreadsheet writers shorten
@@ -143,9 +147,9 @@ class MonsterGroup {
   // Column of monster i in a table whose widest line has `widest` fields.
   static std::size_t columnIndex(std::size_t widest, int i);
 
-  // False, with a printed message, when a template is asked of fifth-edition monsters; the group
-  // is then unchanged.
-  bool applyTemplate(int templateCode);
+  // Applies the templates asked for (a bit for each code) to every monster. False, with a
+  // printed message, when they have no rules for some monster; the group is then unchanged.
+  bool applyTemplates(unsigned templates);
 
   // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
   // written whole.

@@ -7,6 +7,7 @@
 #include "monster/monster.h"
 #include "read/to_int.h"
 #include "system/console.h"
+#include "templates/simple_template.h"
 #include "templates/template_codes.h"
 
 namespace veldarin {
@@ -14,13 +15,19 @@ namespace veldarin {
 namespace {
 
 struct TemplateTexts {
+  int code;
   std::string_view namePrefix;
   std::string_view smite;
   std::string_view resistanceTypes;
+  std::string_view reductionAlignment;  // what overcomes a Pathfinder damage reduction
 };
 
-constexpr TemplateTexts CELESTIAL_TEXTS{"Celestial", "smite evil", "acid, cold & electricity"};
-constexpr TemplateTexts FIENDISH_TEXTS{"Fiendish", "smite good", "cold & fire"};
+constexpr auto TEMPLATE_TEXTS = std::to_array<TemplateTexts>({
+    {TEMPLATE_CELESTIAL, "Celestial", "smite evil", "acid, cold & electricity", "evil"},
+    {TEMPLATE_FIENDISH, "Fiendish", "smite good", "cold & fire", "good"},
+    {TEMPLATE_ENTROPIC, "Entropic", "smite law", "acid & fire", "lawful"},
+    {TEMPLATE_RESOLUTE, "Resolute", "smite chaos", "acid, cold & fire", "chaotic"},
+});
 
 struct HitDiceBand {
   int fromHitDice;
@@ -30,35 +37,30 @@ struct HitDiceBand {
 };
 
 // One edition's rules: the bands, highest first (hit dice below 1 fall through to no band at
-// all), and the damage-reduction text of each grade, celestial and fiendish. Each text ends in
-// ", " so that the spell resistance follows it directly.
+// all), and the damage reduction of each grade, which Pathfinder's alignment overcomes.
 struct EditionRules {
   std::array<HitDiceBand, 4> bands;
-  std::array<std::string_view, 4> celestialReduction;
-  std::array<std::string_view, 4> fiendishReduction;
+  std::array<std::string_view, 4> reduction;
+  bool byAlignment;
 };
 
-constexpr std::array<std::string_view, 4> REDUCTION_30{
-    "", "damage reduction 5/+1, ", "damage reduction 5/+2, ", "damage reduction 10/+3, "};
 constexpr EditionRules RULES_30{
     {{{12, 20, 3, 2}, {8, 15, 2, 2}, {4, 10, 1, 1}, {1, 5, 0, 0}}},
-    REDUCTION_30,
-    REDUCTION_30,
+    {"", "5/+1", "5/+2", "10/+3"},
+    false,
 };
 
-constexpr std::array<std::string_view, 4> REDUCTION_35{
-    "", "damage reduction 5/magic, ", "damage reduction 5/magic, ", "damage reduction 10/magic, "};
 constexpr EditionRules RULES_35{
     {{{12, 10, 3, 2}, {8, 10, 2, 2}, {4, 5, 1, 1}, {1, 5, 0, 0}}},
-    REDUCTION_35,
-    REDUCTION_35,
+    {"", "5/magic", "5/magic", "10/magic"},
+    false,
 };
 
 // Pathfinder has three bands; the fourth repeats the lowest.
 constexpr EditionRules RULES_PATHFINDER{
     {{{11, 15, 2, 1}, {5, 10, 1, 1}, {1, 5, 0, 0}, {1, 5, 0, 0}}},
-    {"", "damage reduction 5/evil, ", "damage reduction 10/evil, ", ""},
-    {"", "damage reduction 5/good, ", "damage reduction 10/good, ", ""},
+    {"", "5/", "10/", ""},
+    true,
 };
 
 void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reductionGrade,
@@ -74,8 +76,17 @@ void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reduc
   }
 }
 
-std::string_view damageReductionText(const std::array<std::string_view, 4>& texts, int grade) {
-  return grade >= 0 && grade < static_cast<int>(texts.size()) ? texts[grade] : std::string_view();
+// "damage reduction 5/evil, ", ending in ", " so that the spell resistance follows it directly;
+// nothing for a grade without one.
+std::string damageReductionText(const EditionRules& rules, const TemplateTexts& texts, int grade) {
+  if (grade < 0 || grade >= static_cast<int>(rules.reduction.size()) ||
+      rules.reduction[grade].empty()) {
+    return {};
+  }
+  std::string text = "damage reduction ";
+  text.append(rules.reduction[grade]);
+  if (rules.byAlignment) text.append(texts.reductionAlignment);
+  return text + ", ";
 }
 
 // 3.0: twice the hit dice. 3.5: hit dice + 5, at most 25. Pathfinder: the new challenge rating
@@ -133,15 +144,15 @@ void Monster::templateBands(int hitDice, int& resistance, int& reductionGrade, i
 }
 
 void Monster::applyTemplate(int templateCode) {
-  if (templateCode != TEMPLATE_CELESTIAL && templateCode != TEMPLATE_FIENDISH) return;
-  const TemplateTexts& texts =
-      templateCode == TEMPLATE_CELESTIAL ? CELESTIAL_TEXTS : FIENDISH_TEXTS;
+  const auto texts = std::find_if(TEMPLATE_TEXTS.begin(), TEMPLATE_TEXTS.end(),
+                                  [&](const TemplateTexts& t) { return t.code == templateCode; });
+  if (texts == TEMPLATE_TEXTS.end()) return;
 
   std::string& name = field(FIELD_NAME);
   name.insert(0, " ");
-  name.insert(0, texts.namePrefix);
+  name.insert(0, texts->namePrefix);
 
-  appendToEntryList(*this, FIELD_SPECIAL_ATTACKS, texts.smite);
+  appendToEntryList(*this, FIELD_SPECIAL_ATTACKS, texts->smite);
 
   int resistance = 0;
   int reductionGrade = 0;
@@ -158,13 +169,11 @@ void Monster::applyTemplate(int templateCode) {
   }
 
   std::string sentence = "darkvision 60 ft., ";
-  sentence.append(texts.resistanceTypes)
+  sentence.append(texts->resistanceTypes)
       .append(" resistance ")
       .append(std::to_string(resistance))
       .append(", ")
-      .append(damageReductionText(
-          templateCode == TEMPLATE_CELESTIAL ? rules.celestialReduction : rules.fiendishReduction,
-          reductionGrade))
+      .append(damageReductionText(rules, *texts, reductionGrade))
       .append("SR ")
       .append(std::to_string(spellResistance(*this)));
   appendToEntryList(*this, FIELD_SPECIAL_QUALITIES, sentence);
@@ -172,16 +181,29 @@ void Monster::applyTemplate(int templateCode) {
   raiseIntelligence(field(FIELD_ABILITIES));
 }
 
-bool MonsterGroup::applyTemplate(int templateCode) {
-  if (templateCode != TEMPLATE_CELESTIAL && templateCode != TEMPLATE_FIENDISH) return true;
-  if (std::any_of(monsters.begin(), monsters.end(),
-                  [](const Monster& monster) { return monster.fifthEditionBlock; })) {
-    printLine(
-        "applyTemplate(): celestial and fiendish templates need 3rd-edition or Pathfinder "
-        "monsters.");
+bool MonsterGroup::applyTemplates(unsigned templates) {
+  if (templates == 0) return true;
+  const auto any = [this](auto test) {
+    return std::any_of(monsters.begin(), monsters.end(), test);
+  };
+  if (any([](const Monster& monster) { return monster.fifthEditionBlock; })) {
+    printLine("applyTemplate(): templates need 3rd-edition or Pathfinder monsters.");
     return false;
   }
-  for (Monster& monster : monsters) monster.applyTemplate(templateCode);
+  if ((asks(templates, TEMPLATE_ENTROPIC) || asks(templates, TEMPLATE_RESOLUTE)) &&
+      any([](const Monster& monster) { return !monster.pathfinder.block; })) {
+    printLine("applyTemplate(): entropic and resolute templates need Pathfinder monsters.");
+    return false;
+  }
+  const std::string simpleNames = simpleTemplateNames(templates);
+  for (Monster& monster : monsters) {
+    // The simple templates move the rating that the alignment template then reads.
+    monster.applySimpleTemplates(templates);
+    for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
+      if (asks(templates, texts.code)) monster.applyTemplate(texts.code);
+    }
+    monster.field(FIELD_NAME).insert(0, simpleNames);
+  }
   return true;
 }
 

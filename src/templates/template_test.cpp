@@ -248,7 +248,7 @@ TEST(ApplyTemplateTest, OtherCodesChangeNothing) {
 TEST(ApplyTemplateTest, GroupAppliesToEachMonsterInUse) {
   MonsterGroup group;
   group.monsters = {caveLizard(2), caveLizard(12)};
-  group.applyTemplate(TEMPLATE_FIENDISH);
+  group.applyTemplates(templateBit(TEMPLATE_FIENDISH));
   EXPECT_EQ(group.monsters[0].field(FIELD_CHALLENGE_RATING), "4");
   EXPECT_EQ(group.monsters[1].field(FIELD_CHALLENGE_RATING), "6");
 }

@@ -226,11 +226,10 @@ TEST(FifthEditionBlockTest, TemplatesAreRefused) {
   MonsterGroup group;
   ASSERT_TRUE(group.loadFromText("A\nTiny beast\nAC 1\nHP 1\nSTR\n"));
   ::testing::internal::CaptureStdout();
-  EXPECT_TRUE(group.applyTemplate(0));
-  EXPECT_FALSE(group.applyTemplate(2));
+  EXPECT_TRUE(group.applyTemplates(0));
+  EXPECT_FALSE(group.applyTemplates(1U << 2));
   EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-            "applyTemplate(): celestial and fiendish templates need 3rd-edition or Pathfinder "
-            "monsters.\n");
+            "applyTemplate(): templates need 3rd-edition or Pathfinder monsters.\n");
   EXPECT_EQ(group.monsters[0].field(FIELD_NAME), "A");
 }
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Numbers and dice as a field's text writes them, and their rewriting in the text's own style:
+// the helpers that the templates and the rating scaler share.
+namespace veldarin {
+
+// A number as written: its sign ("", "+", "-", the en dash or the minus sign) and digits.
+struct WrittenNumber {
+  std::size_t begin = 0;  // the sign, or the first digit
+  std::size_t end = 0;    // past the last digit
+  std::string_view sign;
+  int value = 0;  // saturated
+};
+
+// The number whose sign or first digit stands at `pos`; none unless digits follow.
+std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos);
+
+// The first number that begins at or after `pos`, not inside a word or another number: a sign
+// or digit after a letter, digit or "/" does not begin one. With `signedOnly`, a number
+// without a sign is passed over.
+std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos,
+                                        bool signedOnly = false);
+
+// The value written as the number was: a sign where it had one ("+" for zero and above, its
+// own dash below zero, "-" when it had "+"), none where it had none ("-" below zero).
+std::string writtenLike(const WrittenNumber& number, int value);
+
+// A die expression "NdX", "NdX+k" or "NdX + k" (the constant is digits not followed by "d").
+struct WrittenDice {
+  std::size_t begin = 0;  // the count's first digit
+  std::size_t diceEnd = 0;
+  std::size_t end = 0;  // past the constant, or diceEnd without one
+  int count = 0;
+  int sides = 0;
+  std::optional<WrittenNumber> constant;  // its sign, which may stand apart: "2d6 + 3"
+  std::string_view gap;                   // the spaces between the dice and the sign
+};
+
+// The first die expression that begins at or after `pos`.
+std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos);
+
+// The dice with a new constant, in the text's style: unchanged when the constant is, without
+// its sign and spaces when it becomes 0, after the dice with "+" or "-" when there was none.
+std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int constant);
+
+// Replacements of parts of a text, made in one pass so that many of them stay linear.
+class TextEdits {
+ public:
+  // Replaces [begin, end) of the original text; replacements are given in ascending order and
+  // never overlap.
+  void replace(std::size_t begin, std::size_t end, std::string text);
+  // The number rewritten as writtenLike gives the value; nothing when the value is its own.
+  void replace(const WrittenNumber& number, int value);
+  bool empty() const { return edits_.empty(); }
+  std::string appliedTo(std::string_view original) const;
+
+ private:
+  struct Edit {
+    std::size_t begin;
+    std::size_t end;
+    std::string text;
+  };
+  std::vector<Edit> edits_;
+};
+
+// A challenge rating's code (a whole rating, or -1 to -6 for 1/2 to 1/10) as a block writes it.
+std::string ratingText(int cr);
+
+}  // namespace veldarin

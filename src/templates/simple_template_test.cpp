@@ -1,0 +1,143 @@
+#include "templates/simple_template.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "monster/monster.h"
+#include "templates/number_text.h"
+
+namespace veldarin {
+namespace {
+
+const RollChanges ADVANCED = rollChanges(templateBit(TEMPLATE_ADVANCED));
+const RollChanges GIANT = rollChanges(templateBit(TEMPLATE_GIANT));
+const RollChanges YOUNG = rollChanges(templateBit(TEMPLATE_YOUNG));
+const RollChanges ADVANCED_GIANT =
+    rollChanges(templateBit(TEMPLATE_ADVANCED) | templateBit(TEMPLATE_GIANT));
+
+// A field's text in, the changed text out, a case a line.
+TEST(QuickRulesTest, FieldTexts) {
+  using Rule = std::function<std::string(std::string_view)>;
+  const auto hitDice = [](const RollChanges& changes) {
+    return Rule([&changes](std::string_view text) {
+      int points = -1;
+      return quick::hitDice(text, 1, changes.hitPointsPerDie, points);
+    });
+  };
+  const struct {
+    Rule rule;
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {hitDice(ADVANCED), "6d10+24 (57 hp)", "6d10+36 (69 hp)"},
+      {hitDice(ADVANCED),
+       "2d10\xE2\x80\x93"
+       "2 (9 hp)",
+       "2d10+2 (13 hp)"},
+      {hitDice(YOUNG), "1d8+2 (6 hp)", "1d8 (4 hp)"},
+      {hitDice(YOUNG), "2d4 (5 hp)", "2d4-3 (2 hp)"},
+      {hitDice(ADVANCED), "8d8+56 plus 10d4+70 (150 hp)", "8d8+56 plus 10d4+106 (186 hp)"},
+      {hitDice(ADVANCED), "12 HD; 8d8+56 plus 10d4+70 (150 hp)",
+       "12 HD; 8d8+56 plus 10d4+94 (174 hp)"},
+      {hitDice(GIANT), "4d12 (26)", "4d12+8 (34)"},
+      {hitDice(ADVANCED), "1/2 d8 (2 hp)", "1/2 d8 (4 hp)"},
+      {hitDice(ADVANCED), "-", "-"},
+      {[](auto t) { return quick::initiative(t, YOUNG); }, "+2 (Dex)", "+4 (Dex)"},
+      {[](auto t) { return quick::initiative(t, GIANT); },
+       "\xE2\x80\x93"
+       "1",
+       "\xE2\x80\x93"
+       "2"},
+      {[](auto t) { return quick::saves(t, YOUNG); }, "Fort +1, Ref +0, Will +1; +4 vs. fear",
+       "Fort -1, Ref +2, Will -1; +4 vs. fear"},
+      {[](auto t) { return quick::attacks(t, ADVANCED_GIANT, false); },
+       "+1 spear +11/+6 melee, 2 claws +9 melee; or rock +4 ranged",
+       "+1 spear +15/+10 melee, 2 claws +13 melee; or rock +5 ranged"},
+      {[](auto t) { return quick::attacks(t, GIANT, true); }, "Bite +6 melee", "Bite +5 melee"},
+      {[](auto t) { return quick::attacks(t, YOUNG, false); }, "+1 spear", "+1 spear"},
+      {[](auto t) { return quick::damage(t, "bite +9 melee, rock +4 ranged", GIANT); },
+       "bite 1d8+5 plus grab, rock 2d6 + 1", "bite 1d8+7 plus grab, rock 2d6 + 1"},
+      {[](auto t) { return quick::damage(t, "bite +9 melee, gaze +4 ranged", YOUNG); },
+       "bite 1d4/19\xE2\x80\x93"
+       "20, gaze 2d6 + 2 plus 1d6 fire",
+       "bite 1d4-2/19\xE2\x80\x93"
+       "20, gaze 2d6 plus 1d6 fire"},
+      {[](auto t) { return quick::damage(t, "touch +2 melee", ADVANCED); }, "paralysis",
+       "paralysis"},
+      {[](auto t) { return quick::baseAttack(t, ADVANCED, true); },
+       "+6; CMB +12 (+16 grapple); CMD 21 (25 vs. trip)",
+       "+6; CMB +14 (+18 grapple); CMD 25 (29 vs. trip)"},
+      {[](auto t) { return quick::baseAttack(t, GIANT, true); },
+       "+2; CMB \xE2\x80\x93"
+       "1; CMD 12",
+       "+2; CMB +1; CMD 12"},
+      {[](auto t) { return quick::baseAttack(t, YOUNG, false); },
+       "+2/\xE2\x80\x93"
+       "2",
+       "+2/\xE2\x80\x93"
+       "4"},
+      {[](auto t) { return quick::skills(t, GIANT, true); },
+       "Climb +5, Knowledge (arcana, planes) +4, Stealth +5 (+13 in marshes), Swim +9; Racial "
+       "Modifiers +8 Stealth in marshes",
+       "Climb +7, Knowledge (arcana, planes) +4, Stealth +4 (+12 in marshes), Swim +11; Racial "
+       "Modifiers +8 Stealth in marshes"},
+      {[](auto t) { return quick::skills(t, GIANT, false); }, "Disable Device +4, Tumble +0",
+       "Disable Device +4, Tumble -1"},
+      {[](auto t) { return quick::skills(t, GIANT, true); }, "Disable Device +4",
+       "Disable Device +3"},
+      {[](auto t) { return quick::difficultyClasses(t, 2); }, "trample (2d8+18, DC 28), DC x",
+       "trample (2d8+18, DC 30), DC x"},
+      {quick::armorClass, "15, touch 14, flat-footed 12 (+3 Dex, +1 natural, +1 size)",
+       "19, touch 16, flat-footed 14 (+5 Dex, +3 natural, +1 size)"},
+      {quick::armorClass, "16 (+2 Dex, +4 natural), touch 12, flat-footed 14",
+       "20 (+4 Dex, +6 natural), touch 14, flat-footed 16"},
+      {quick::armorClass,
+       "20 (\xE2\x80\x93"
+       "1 size, +11 natural)",
+       "24 (\xE2\x80\x93"
+       "1 size, +13 natural, +2 Dex)"},
+      {quick::armorClass, "17, touch 12, flat-footed 15",
+       "21, touch 14, flat-footed 17 (+2 Dex, +2 natural)"},
+      {quick::armorClass, "-", "-"},
+      {[](auto t) { return quick::rating(t, 4, 1); }, "4 (normal); 6 (x)", "5"},
+      {[](auto t) { return quick::rating(t, -2, 1); }, "1/3", "1/2"},
+      {[](auto t) { return quick::rating(t, 1, -1); }, "1", "1/2"},
+      {[](auto t) { return quick::rating(t, -5, -1); }, "1/8", "1/8"},
+      {[](auto t) { return quick::rating(t, -6, 1); }, "1/10", "1/8"},
+      {[](auto t) { return quick::rating(t, -1, 2); }, "1/2", "2"},
+      {[](auto t) { return quick::rating(t, 0, 1); }, "-", "-"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.rule(c.in), c.out) << c.in;
+}
+
+TEST(QuickRulesTest, GroupNamesRatingsAndRefusals) {
+  const std::string snake =
+      "Constrictor Snake CR 2\nN Medium animal\nInit +3; Senses scent; Perception +12\nAC 15\n"
+      "hp 19 (3d8+6)\nFort +5, Ref +6, Will +2\nMelee bite +5 (1d4+4 plus grab)\n"
+      "Str 17, Dex 17, Con 12, Int 1, Wis 12, Cha 2\n";
+  MonsterGroup group;
+  ASSERT_TRUE(group.loadFromText(snake));
+  ASSERT_TRUE(
+      group.applyTemplates(templateBit(TEMPLATE_FIENDISH) | templateBit(TEMPLATE_ADVANCED)));
+  const Monster& monster = group.monsters[0];
+  EXPECT_EQ(monster.field(FIELD_NAME), "Advanced Fiendish Constrictor Snake");
+  EXPECT_EQ(monster.field(FIELD_CHALLENGE_RATING), "3");
+  EXPECT_TRUE(monster.field(FIELD_SPECIAL_QUALITIES).ends_with("SR 8"));
+  EXPECT_EQ(monster.field(FIELD_HIT_POINTS), "25 ___");
+  EXPECT_EQ(monster.cr, 3);
+  EXPECT_EQ(monster.listen, 14);
+  EXPECT_EQ(monster.field(FIELD_ABBR_ATTACKS), "bite +7 (1d4+6 plus grab)");
+
+  MonsterGroup entropic;
+  ASSERT_TRUE(entropic.loadFromText("Imp\nHit Dice: 3d8\n"));
+  ::testing::internal::CaptureStdout();
+  EXPECT_FALSE(entropic.applyTemplates(templateBit(TEMPLATE_ENTROPIC)));
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+            "applyTemplate(): entropic and resolute templates need Pathfinder monsters.\n");
+  EXPECT_EQ(entropic.monsters[0].field(FIELD_NAME), "Imp");
+}
+
+}  // namespace
+}  // namespace veldarin
