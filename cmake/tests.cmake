@@ -42,6 +42,7 @@ add_executable(veldarin_unit_tests
   src/condense/abbreviation_test.cpp
   src/condense/attack_summary_test.cpp
   src/condense/spreadsheet_text_test.cpp
+  src/templates/rating_scale_test.cpp
   src/templates/simple_template_test.cpp
   src/templates/template_test.cpp
   src/output/abbreviated_line_test.cpp

@@ -9,7 +9,7 @@ namespace veldarin::testing {
 namespace {
 
 const std::string USAGE =
-    "Usage: VELDARIN [infile][outfile][/f#][/t#]\n"
+    "Usage: VELDARIN [infile][outfile][/f#][/t#][/c#]\n"
     "Generates summary D&D monster statistics.\n"
     "  infile  - text file with full description (default: \"monster.txt\")\n"
     "             Format is: top line, group name (if any); 1st line, name;\n"
@@ -19,13 +19,18 @@ const std::string USAGE =
     "              1=abbreviated, 2=full desc., 3=spreadsheet form, 4=1&3\n"
     "  /t#     - add template to each monster, codes:\n"
     "              1=celestial, 2=fiendish, 3=advanced, 4=giant, 5=young,\n"
-    "              6=entropic, 7=resolute; several joined by commas: /t3,2\n";
+    "              6=entropic, 7=resolute; several joined by commas: /t3,2\n"
+    "  /c#     - scale fifth-edition monsters to a challenge rating:\n"
+    "              0, 0.125, 0.25, 0.5 or 1-30\n";
 
 const std::string FORMAT_MESSAGE =
     "paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n";
 const std::string TEMPLATE_MESSAGE =
     "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
     "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.\n";
+const std::string SCALE_MESSAGE =
+    "paramsErrorCheck(): The [/c#] parameter only has valid values of 0, 0.125, 0.25, 0.5 and "
+    "1-30.\n";
 const std::string PAUSE =
     "MEMORY REPORT: currently 0 memory block(s) for 0 byte(s).\nPress <Enter> to finish.\n";
 
@@ -52,6 +57,7 @@ TEST(CommandLineTest, ConsoleOutput) {
       {{"-foo.txt"}, FORMAT_MESSAGE, 2},
       {{"/t8"}, TEMPLATE_MESSAGE, 2},
       {{"/t4,5"}, TEMPLATE_MESSAGE, 2},
+      {{"-c0.3"}, SCALE_MESSAGE, 2},
       {{"/t-1"}, TEMPLATE_MESSAGE, 2},
       {{"/f9", "/t9"}, FORMAT_MESSAGE, 2},
       {{"/q", "/?"}, USAGE + PAUSE, 0},

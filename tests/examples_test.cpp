@@ -30,7 +30,7 @@ TEST(ExamplesTest, EveryFormatAndTemplateMatchesTheStoredSummary) {
                 {"examples", "grey-lurker", alignment},
                 {"examples", "bog-hounds", {"t0", "t1", "t2", "t3"}},
                 {"examples", "pathfinder-beasts", {"t0", "t1", "t2", "t2,3", "t5", "t7,4"}},
-                {"examples", "fifth-edition-beasts", {"t0"}},
+                {"examples", "fifth-edition-beasts", {"t0", "c5"}},
                 {"tests/bestiary", "twenty-blocks", {"t1"}},
                 {"tests/bestiary", "twelve-columns", {"t2"}},
                 {"examples", "homebrew-toad", {"t0"}, ".md"},

@@ -8,7 +8,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 usage="$("$prefix/bin/veldarin" /?)"
-grep -qx 'Usage: VELDARIN \[infile\]\[outfile\]\[/f#\]\[/t#\]' <<<"$usage"
+grep -qx 'Usage: VELDARIN \[infile\]\[outfile\]\[/f#\]\[/t#\]\[/c#\]' <<<"$usage"
 
 page="$prefix/share/man/man1/veldarin.1.gz"
 warnings="$(gzip -dc "$page" | groff -man -ww -z 2>&1)"

@@ -27,7 +27,7 @@ dpkg-deb -f "$deb" Depends | grep -q 'libyaml-0-2' || { echo "no dependency on l
 
 dpkg -x "$deb" "$work/root"
 usage="$("$work/root/usr/bin/veldarin" /?)"
-grep -qx 'Usage: VELDARIN \[infile\]\[outfile\]\[/f#\]\[/t#\]' <<<"$usage"
+grep -qx 'Usage: VELDARIN \[infile\]\[outfile\]\[/f#\]\[/t#\]\[/c#\]' <<<"$usage"
 sections="$(readelf -S "$work/root/usr/bin/veldarin")"
 if grep -q '\.symtab' <<<"$sections"; then
   echo "the program is not stripped"

@@ -10,13 +10,14 @@
 #include "read/to_int.h"
 #include "system/console.h"
 #include "system/platform.h"
+#include "templates/rating_scale.h"
 
 namespace veldarin {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> usageLines{
-    "Usage: VELDARIN [infile][outfile][/f#][/t#]",
+constexpr std::array<std::string_view, 13> usageLines{
+    "Usage: VELDARIN [infile][outfile][/f#][/t#][/c#]",
     "Generates summary D&D monster statistics.",
     "  infile  - text file with full description (default: \"monster.txt\")",
     "             Format is: top line, group name (if any); 1st line, name;",
@@ -27,6 +28,8 @@ constexpr std::array<std::string_view, 11> usageLines{
     "  /t#     - add template to each monster, codes:",
     "              1=celestial, 2=fiendish, 3=advanced, 4=giant, 5=young,",
     "              6=entropic, 7=resolute; several joined by commas: /t3,2",
+    "  /c#     - scale fifth-edition monsters to a challenge rating:",
+    "              0, 0.125, 0.25, 0.5 or 1-30",
 };
 
 constexpr std::string_view LICENSE_LINE =
@@ -70,6 +73,8 @@ Parse Params::parseParams(int argc, const char* const* argv) {
   inFile = "monster.txt";
   outFile = "summary.txt";
   templates = TemplateSet{0};
+  scaleRow.reset();
+  scaleRefused = false;
   pauseAtEnd = 0;
   formatCode = FORMAT_ABBREVIATED;
 
@@ -97,6 +102,10 @@ Parse Params::parseParams(int argc, const char* const* argv) {
           break;
         case 't':
           templates = templateCodes(value);
+          break;
+        case 'c':
+          scaleRow = targetRow(value);
+          scaleRefused = !scaleRow;
           break;
         case 'q':
           pauseAtEnd = 1;
@@ -136,6 +145,12 @@ bool Params::codesErrorCheck() const {
     printLine(
         "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
         "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.");
+    return false;
+  }
+  if (scaleRefused) {
+    printLine(
+        "paramsErrorCheck(): The [/c#] parameter only has valid values of 0, 0.125, 0.25, 0.5 and "
+        "1-30.");
     return false;
   }
   return true;

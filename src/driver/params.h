@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,9 @@ struct Params {
   int formatCode = FORMAT_ABBREVIATED;
   // None when the /t list was refused.
   std::optional<TemplateSet> templates = TemplateSet{0};
+  // The rating row that /c asks every monster moved to; refused when /c was not a rating.
+  std::optional<std::size_t> scaleRow;
+  bool scaleRefused = false;
   int pauseAtEnd = 0;
 };
 

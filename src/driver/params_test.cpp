@@ -79,7 +79,7 @@ TEST(ParseParamsTest, UsageStopsTheParse) {
            {"/?"}, {"-h"}, {"/H"}, {"a", "b", "c"}, {"/?", "/q"}, {"/a/b", "/c/d", "/e/f"}}) {
     const Parsed parsed(args);
     EXPECT_EQ(parsed.parse, args.size() == 3 ? Parse::REFUSED : Parse::ANSWERED);
-    EXPECT_TRUE(parsed.output.starts_with("Usage: VELDARIN [infile][outfile][/f#][/t#]\n"));
+    EXPECT_TRUE(parsed.output.starts_with("Usage: VELDARIN [infile][outfile][/f#][/t#][/c#]\n"));
     EXPECT_EQ(parsed.params.pauseAtEnd, 0);
   }
   EXPECT_EQ(Parsed({"/q", "/?"}).params.pauseAtEnd, 1);
@@ -91,6 +91,9 @@ TEST(ParamsErrorCheckTest, RangeMessages) {
   const char* const templateMessage =
       "paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most once, "
       "joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.\n";
+  const char* const scaleMessage =
+      "paramsErrorCheck(): The [/c#] parameter only has valid values of 0, 0.125, 0.25, 0.5 and "
+      "1-30.\n";
   const struct {
     std::vector<const char*> args;
     bool valid;
@@ -109,6 +112,12 @@ TEST(ParamsErrorCheckTest, RangeMessages) {
       {{"/t3x"}, false, templateMessage},
       {{"/t0,3"}, false, templateMessage},
       {{"/t3,3"}, false, templateMessage},
+      {{"/c"}, false, scaleMessage},
+      {{"/c31"}, false, scaleMessage},
+      {{"/c05"}, false, scaleMessage},
+      {{"/c0.5", "/c2x"}, false, scaleMessage},
+      {{"/c2x", "/C.125"}, true, ""},
+      {{"/t9", "/c9x"}, false, templateMessage},
       {{"/t4,5"}, false, templateMessage},
       {{"/t1,2"}, false, templateMessage},
       {{"/t6,7"}, false, templateMessage},

@@ -20,6 +20,7 @@ bool summarize(const Params& params) {
   const auto group = std::make_unique<MonsterGroup>();
   if (!group->loadFromFile(params.inFile)) return false;
   if (!group->applyTemplates(*params.templates)) return false;
+  if (!group->scaleToRating(params.scaleRow)) return false;
   if (!group->printToFile(params.outFile, params.formatCode)) return false;
   printLine("Finished writing monster summary file.");
   return true;

@@ -101,6 +101,9 @@ class Monster {
   // The simple templates among those asked for (a bit for each code): advanced, giant and young
   // change the rolls, the armor class, the hit points and the rating, but not the name.
   void applySimpleTemplates(unsigned templates);
+  // A fifth-edition monster moved from its own challenge rating to the rating of the target
+  // row (0, 1/8, 1/4, 1/2, 1 to 30); a monster whose rating is not read stays as it is.
+  void scaleToRating(std::size_t targetRow);
   static void templateBands(int hitDice, int& resistance, int& reductionGrade, int& crIncrease);
 
   // Per-monster writers of the summary file. The abbreviated and spreadsheet writers shorten
@@ -150,6 +153,10 @@ class MonsterGroup {
   // Applies the templates asked for (a bit for each code) to every monster. False, with a
   // printed message, when they have no rules for some monster; the group is then unchanged.
   bool applyTemplates(unsigned templates);
+
+  // Moves every monster to the rating of the target row, when there is one. False, with a
+  // printed message, when some monster is not fifth-edition; the group is then unchanged.
+  bool scaleToRating(std::optional<std::size_t> targetRow);
 
   // Writes the summary file in format 1 to 4; false (with a printed message) when it was not
   // written whole.

@@ -69,6 +69,7 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
     }
     WrittenDice dice;
     dice.begin = at;
+    dice.countEnd = countEnd;
     dice.count = toInt(text, at);
     dice.sides = toInt(text, countEnd + 1);
     dice.diceEnd = dice.end = digitsEnd(text, countEnd + 1);
@@ -113,6 +114,13 @@ std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int
          magnitudeText(constant);
 }
 
+std::string diceWithCount(std::string_view text, const WrittenDice& dice, long long count,
+                          int constant) {
+  std::string written = diceWithConstant(text, dice, constant);
+  if (count != dice.count) written.replace(0, dice.countEnd - dice.begin, std::to_string(count));
+  return written;
+}
+
 void TextEdits::replace(std::size_t begin, std::size_t end, std::string text) {
   edits_.push_back({begin, end, std::move(text)});
 }
@@ -133,6 +141,13 @@ std::string TextEdits::appliedTo(std::string_view original) const {
   }
   text.append(original.substr(at));
   return text;
+}
+
+long long roundHalfUp(long long numerator, long long denominator) {
+  const long long twice = 2 * numerator + denominator;
+  const long long under = 2 * denominator;
+  // Division that rounds toward minus infinity.
+  return twice / under - (twice % under < 0 ? 1 : 0);
 }
 
 std::string ratingText(int cr) {

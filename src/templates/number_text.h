@@ -34,6 +34,7 @@ std::string writtenLike(const WrittenNumber& number, int value);
 // A die expression "NdX", "NdX+k" or "NdX + k" (the constant is digits not followed by "d").
 struct WrittenDice {
   std::size_t begin = 0;  // the count's first digit
+  std::size_t countEnd = 0;
   std::size_t diceEnd = 0;
   std::size_t end = 0;  // past the constant, or diceEnd without one
   int count = 0;
@@ -48,6 +49,9 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos);
 // The dice with a new constant, in the text's style: unchanged when the constant is, without
 // its sign and spaces when it becomes 0, after the dice with "+" or "-" when there was none.
 std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int constant);
+// The same with a new count of dice.
+std::string diceWithCount(std::string_view text, const WrittenDice& dice, long long count,
+                          int constant);
 
 // Replacements of parts of a text, made in one pass so that many of them stay linear.
 class TextEdits {
@@ -68,6 +72,9 @@ class TextEdits {
   };
   std::vector<Edit> edits_;
 };
+
+// numerator / denominator rounded half up (2.5 to 3, -2.5 to -2); the denominator is positive.
+long long roundHalfUp(long long numerator, long long denominator);
 
 // A challenge rating's code (a whole rating, or -1 to -6 for 1/2 to 1/10) as a block writes it.
 std::string ratingText(int cr);
