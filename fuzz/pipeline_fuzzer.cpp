@@ -1,7 +1,7 @@
 // libFuzzer target: the fuzzer's bytes become an input table that goes through a whole run in
-// memory: load, a template, a format. The last byte picks the template and the format, so the
-// fuzzer explores all twelve pairs while each input costs one run; the bytes before it are the
-// table.
+// memory: load, templates, a rating, a format. The last byte picks the templates (none, one, or
+// advanced giant fiendish), the format and whether a rating is asked for, so the fuzzer explores
+// them all while each input costs one run; the bytes before it are the table.
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
@@ -26,13 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static DiscardBuffer discard;
   static std::ostream summary(&discard);
   const unsigned selector = data[size - 1];
-  const int templateCode = static_cast<int>(selector % 3);
-  const int formatCode = static_cast<int>(selector / 3 % 4) + 1;
+  const unsigned pick = selector % 9;
+  const unsigned templates = pick == 8 ? 0x1CU : (pick == 0 ? 0U : 1U << pick);
+  const int formatCode = static_cast<int>(selector / 9 % 4) + 1;
   veldarin::MonsterGroup group;
   if (!group.loadFromText(std::string_view(reinterpret_cast<const char*>(data), size - 1))) {
     return 0;
   }
-  if (!group.applyTemplates(templateCode == 0 ? 0U : 1U << templateCode)) return 0;
+  if (!group.applyTemplates(templates)) return 0;
+  if (selector >= 128 && !group.scaleToRating(selector % 34)) return 0;
   group.writeSummary(summary, formatCode);
   return 0;
 }

@@ -67,11 +67,18 @@
     }
   }
 
+  // The codes of the chosen templates, as the /t switch takes them ("3,4,1"); "0" for none.
+  function templateCodes() {
+    const codes = [$('advanced').checked ? '3' : '', $('size').value, $('template').value]
+        .filter((code) => code !== '' && code !== '0');
+    return codes.length === 0 ? '0' : codes.join(',');
+  }
+
   function run() {
     if (veldarin === null) return;
     const format = Number($('format').value);
     const result = veldarin.summarizeBytes(fileBytes || $('input').value, format,
-        Number($('template').value));
+        templateCodes(), $('rating').value);
     summaryBytes = result.summary;
     const text = new TextDecoder().decode(summaryBytes);
     showConsole(result.console);
@@ -146,6 +153,8 @@
   $('run').addEventListener('click', run);
   $('copy').addEventListener('click', copy);
   $('download').addEventListener('click', download);
+
+  for (let rating = 1; rating <= 30; ++rating) $('rating').add(new Option(String(rating)));
 
   createVeldarin().then((module) => {
     veldarin = module;

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/params.h"
 #include "driver/run.h"
@@ -26,10 +27,11 @@ void keepLine(std::string_view line) {
 
 extern "C" {
 
-// Runs the table through load, template and format as `veldarin in.txt out.txt /fF /tT` would;
-// the results stay readable through the functions below until the next run.
+// Runs the table through load, templates, rating and format as
+// `veldarin in.txt out.txt /fF /tT /cC` would (no /c when `rating` is empty); the results stay
+// readable through the functions below until the next run.
 EMSCRIPTEN_KEEPALIVE void veldarin_summarize(const char* input, std::size_t size, int formatCode,
-                                             int templateCode) {
+                                             const char* templates, const char* rating) {
   using namespace veldarin;
   consoleText.clear();
   summaryText.clear();
@@ -37,15 +39,23 @@ EMSCRIPTEN_KEEPALIVE void veldarin_summarize(const char* input, std::size_t size
   // unmet request aborts the module and the page says so.
   setConsoleSink(keepLine);
   printLine(BANNER_LINE);
+  // The switches go through the command line's own reading, so the page refuses what it does.
+  const std::string format = "/f" + std::to_string(formatCode);
+  const std::string templateSwitch = std::string("/t") + templates;
+  const std::string ratingSwitch = std::string("/c") + rating;
+  std::vector<const char*> arguments{"veldarin", format.c_str(), templateSwitch.c_str()};
+  if (*rating != '\0') arguments.push_back(ratingSwitch.c_str());
   Params params;
-  params.formatCode = formatCode;
-  params.templateCode = templateCode;
-  if (!params.codesErrorCheck()) return;
+  if (params.parseParams(static_cast<int>(arguments.size()), arguments.data()) != Parse::RUN ||
+      !params.codesErrorCheck()) {
+    return;
+  }
   const auto group = std::make_unique<MonsterGroup>();
   if (!group->loadFromText(std::string_view(input, size))) return;
-  if (!group->applyTemplate(templateCode)) return;
+  if (!group->applyTemplates(*params.templates)) return;
+  if (!group->scaleToRating(params.scaleRow)) return;
   std::ostringstream summary;
-  group->writeSummary(summary, formatCode);
+  group->writeSummary(summary, params.formatCode);
   summaryText = summary.str();
   printLine("Finished writing monster summary file.");
 }

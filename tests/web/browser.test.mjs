@@ -57,7 +57,7 @@ test('the page shows its first summary within a second of loading', async (t) =>
   await page.screenshot({path: path.join(shots, 'desktop.png'), fullPage: true});
 });
 
-test('a pasted table in format 4 with template 1 matches the command line', async () => {
+test('a pasted table in format 4, advanced giant celestial, matches the command line', async () => {
   const table = path.join(root, 'examples/marsh-drakes.txt');
   await page.$eval('#input', (area, text) => {
     area.value = text;
@@ -65,11 +65,13 @@ test('a pasted table in format 4 with template 1 matches the command line', asyn
   }, fs.readFileSync(table, 'utf8'));
   await page.select('#format', '4');
   await page.select('#template', '1');
+  await page.select('#size', '4');
+  await page.click('#advanced');
   const runs = await page.$eval('body', (body) => Number(body.dataset.runs));
   await page.click('#run');
   await page.waitForFunction((n) => Number(document.body.dataset.runs) > n, {}, runs);
 
-  const expected = commandLine(table, ['/f4', '/t1']);
+  const expected = commandLine(table, ['/f4', '/t3,4,1']);
   assert.equal(await page.$eval('#summary', (pre) => pre.textContent), expected.summary.toString());
   assert.equal(await page.$eval('#console', (pre) => pre.textContent), expected.console);
   assert.equal(await page.$$eval('#rows tbody tr', (rows) => rows.length), 3);

@@ -33,21 +33,27 @@ function commandLine(table, format, templateCode) {
   }
 }
 
-// The examples in every template (fifth-edition monsters have none), and two whole bestiaries
-// under one.
-const STORED = [...['marsh-drakes', 'grey-lurker', 'bog-hounds', 'pathfinder-beasts'].map(
-    (example) => ['examples', example, [0, 1, 2]]),
-  ['examples', 'fifth-edition-beasts', [0]], ['tests/bestiary', 'twenty-blocks', [1]], ['tests/bestiary', 'twelve-columns', [2]],
-  ['examples', 'homebrew-toad', [0], '.md'], ['examples', 'pathfinder-note', [0], '.md'], ['examples', 'fen-vermin', [0], '.md'],
-  ['examples', 'statblock-note', [0], '.md'], ['examples', 'pathfinder-statblock', [0], '.md']];
+// The examples in every template (fifth-edition monsters have none; the simple templates and a
+// rating on one of each edition), and two whole bestiaries under one, by their switches.
+const ALIGNMENT = ['t0', 't1', 't2'];
+const STORED = [['examples', 'marsh-drakes', [...ALIGNMENT, 't4,1']], ['examples', 'grey-lurker', ALIGNMENT],
+  ['examples', 'bog-hounds', [...ALIGNMENT, 't3']],
+  ['examples', 'pathfinder-beasts', [...ALIGNMENT, 't2,3', 't5', 't7,4']],
+  ['examples', 'fifth-edition-beasts', ['t0', 'c5']], ['tests/bestiary', 'twenty-blocks', ['t1']],
+  ['tests/bestiary', 'twelve-columns', ['t2']],
+  ['examples', 'homebrew-toad', ['t0'], '.md'], ['examples', 'pathfinder-note', ['t0'], '.md'], ['examples', 'fen-vermin', ['t0'], '.md'],
+  ['examples', 'statblock-note', ['t0'], '.md'], ['examples', 'pathfinder-statblock', ['t0'], '.md']];
 
 test('the examples and bestiaries give the stored summaries in every format', () => {
-  for (const [folder, example, templates, extension = '.txt'] of STORED) {
+  for (const [folder, example, switches, extension = '.txt'] of STORED) {
     const table = fs.readFileSync(path.join(root, folder, `${example}${extension}`), 'utf8');
-    for (const [f, t] of COMBINATIONS.filter(([, t]) => templates.includes(t))) {
-      const golden = fs.readFileSync(path.join(root, `tests/golden/${example}-f${f}-t${t}.txt`), 'utf8');
-      assert.deepEqual(veldarin.summarize(table, f, t), {summary: golden, console: BANNER + FINISHED},
-          `${example} /f${f} /t${t}`);
+    for (const f of [1, 2, 3, 4]) {
+      for (const option of switches) {
+        const golden = fs.readFileSync(path.join(root, `tests/golden/${example}-f${f}-${option}.txt`), 'utf8');
+        const [templates, rating] = option.startsWith('c') ? ['0', option.slice(1)] : [option.slice(1), ''];
+        assert.deepEqual(veldarin.summarize(table, f, templates, rating),
+            {summary: golden, console: BANNER + FINISHED}, `${example} /f${f} /${option}`);
+      }
     }
   }
 });
@@ -74,6 +80,10 @@ test('messages for an empty table and bad codes; a table of ten monsters', () =>
   assert.equal(result.summary.split('\n').length - 1, 10);
   assert.equal(veldarin.summarize(wide, 5, 0).console,
       BANNER + 'paramsErrorCheck(): The [/f#] parameter only has valid values of 1-4.\n');
-  assert.equal(veldarin.summarize(wide, 1, 3).console,
-      BANNER + 'paramsErrorCheck(): The [/t#] parameter only has valid values of 0-2.\n');
+  assert.equal(veldarin.summarize(wide, 1, [4, 5]).console,
+      BANNER + 'paramsErrorCheck(): The [/t#] parameter only has valid values of 0-7, each at most ' +
+      'once, joined by commas, with at most one of 1, 2, 6 and 7 and not both 4 and 5.\n');
+  assert.equal(veldarin.summarize(wide, 1, 0, '0.3').console, BANNER + 'paramsErrorCheck(): The ' +
+      '[/c#] parameter only has valid values of 0, 0.125, 0.25, 0.5 and 1-30.\n');
+  assert.equal(veldarin.summarize(wide, 1, '3,2').console, BANNER + FINISHED);
 });
