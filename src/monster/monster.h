@@ -79,6 +79,8 @@ class Monster {
 
   // Sets the ten integers from the texts.
   void extractNumbers();
+  // Sets those that the templates move: initiative, armor class, rating and saves.
+  void extractRolls();
 
   // Rebuilds FIELD_ABBR_ATTACKS from FIELD_ATTACKS and FIELD_DAMAGE.
   void summarizeAttacks();

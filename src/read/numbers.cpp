@@ -110,15 +110,8 @@ int highestSpeed(std::string_view text) {
 
 void Monster::extractNumbers() {
   hitDice = toInt(field(FIELD_HIT_DICE));
-  initiative = toInt(field(FIELD_INITIATIVE));
-  armorClass = toInt(field(FIELD_AC));
-  cr = challengeRating(field(FIELD_CHALLENGE_RATING));
   speed = highestSpeed(field(FIELD_SPEED));
-
-  const std::string& saves = field(FIELD_SAVES);
-  fortSave = afterKeyword(saves, "Fort", 0);
-  refSave = afterKeyword(saves, "Ref", 0);
-  willSave = afterKeyword(saves, "Will", 0);
+  extractRolls();
 
   const int wisdom = afterKeyword(field(FIELD_ABILITIES), "Wis", 0);
   const int defaultSkill = wisdom / 2 - 5;
@@ -128,14 +121,22 @@ void Monster::extractNumbers() {
   if (pathfinder.listen) listen = *pathfinder.listen;
   if (pathfinder.spot) spot = *pathfinder.spot;
 
-  // Fifth edition saves by ability, and Perception stands for Listen and Spot.
+  // Perception stands for Listen and Spot in fifth edition.
   if (fifthEditionBlock) {
-    fortSave = afterKeyword(saves, "Con ", 0);
-    refSave = afterKeyword(saves, "Dex ", 0);
-    willSave = afterKeyword(saves, "Wis ", 0);
     const int wisdomModifier = abilityModifier(afterKeyword(field(FIELD_ABILITIES), "Wis ", 10));
     listen = spot = afterKeyword(field(FIELD_SKILLS), "Perception ", wisdomModifier);
   }
+}
+
+void Monster::extractRolls() {
+  initiative = toInt(field(FIELD_INITIATIVE));
+  armorClass = toInt(field(FIELD_AC));
+  cr = challengeRating(field(FIELD_CHALLENGE_RATING));
+  // Fifth edition saves by ability.
+  const std::string& saves = field(FIELD_SAVES);
+  fortSave = afterKeyword(saves, fifthEditionBlock ? "Con " : "Fort", 0);
+  refSave = afterKeyword(saves, fifthEditionBlock ? "Dex " : "Ref", 0);
+  willSave = afterKeyword(saves, fifthEditionBlock ? "Wis " : "Will", 0);
 }
 
 }  // namespace veldarin

@@ -1,8 +1,8 @@
 #include "templates/number_text.h"
 
+#include <charconv>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "monster/ascii.h"
 #include "read/to_int.h"
@@ -11,9 +11,49 @@ namespace veldarin {
 
 namespace {
 
-std::string magnitudeText(int value) {
+// Appends the value's digits, without a sign.
+void appendMagnitude(std::string& to, int value) {
   const long long wide = value;
-  return std::to_string(wide < 0 ? -wide : wide);
+  char digits[24];  // a 64-bit number's digits
+  const auto result = std::to_chars(digits, digits + sizeof digits, wide < 0 ? -wide : wide);
+  to.append(digits, static_cast<std::size_t>(result.ptr - digits));
+}
+
+// The value written as the number was: a sign where it had one ("+" for zero and above, its
+// own dash below zero, "-" when it had "+"), none where it had none ("-" below zero).
+void appendWrittenLike(std::string& to, const WrittenNumber& number, int value) {
+  if (value < 0) {
+    const bool dash = !number.sign.empty() && number.sign != "+";
+    to.append(dash ? number.sign : "-");
+  } else if (!number.sign.empty()) {
+    to += '+';
+  }
+  appendMagnitude(to, value);
+}
+
+// Whether the dice's constant is not `constant`: then appends what replaces the text after the
+// dice, the sign keeping its spaces on both sides ("2d6 + 3"), nothing for 0.
+bool appendConstant(std::string& to, std::string_view text, const WrittenDice& dice, int constant) {
+  if (!dice.constant) {
+    if (constant == 0) return false;
+    to += constant < 0 ? '-' : '+';
+    appendMagnitude(to, constant);
+    return true;
+  }
+  const WrittenNumber& old = *dice.constant;
+  if (constant == old.value) return false;
+  if (constant == 0) return true;
+  const std::size_t signEnd = old.begin + old.sign.size();
+  const std::size_t digits = text.find_first_not_of(' ', signEnd);
+  to.append(dice.gap);
+  if (constant >= 0) {
+    to += '+';
+  } else {
+    to.append(old.sign != "+" ? old.sign : "-");
+  }
+  to.append(text.substr(signEnd, digits - signEnd));
+  appendMagnitude(to, constant);
+  return true;
 }
 
 std::size_t digitsEnd(std::string_view text, std::size_t pos) {
@@ -31,6 +71,10 @@ bool breaksBefore(std::string_view text, std::size_t pos) {
 }  // namespace
 
 std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
+  // Only a digit or the first byte of a sign may begin a number: most positions end here.
+  if (pos >= text.size()) return std::nullopt;
+  const char first = text[pos];
+  if (!isDigitChar(first) && first != '+' && first != '-' && first != '\xE2') return std::nullopt;
   bool negative = false;
   const std::size_t sign = signAt(text, pos, negative);
   const std::size_t digits = pos + sign;
@@ -48,15 +92,6 @@ std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos, 
     }
   }
   return std::nullopt;
-}
-
-std::string writtenLike(const WrittenNumber& number, int value) {
-  const std::string digits = magnitudeText(value);
-  if (value < 0) {
-    const bool dash = !number.sign.empty() && number.sign != "+";
-    return (dash ? std::string(number.sign) : std::string("-")) + digits;
-  }
-  return (number.sign.empty() ? "" : "+") + digits;
 }
 
 std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
@@ -95,23 +130,11 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
 }
 
 std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int constant) {
-  const std::string_view written = text.substr(dice.begin, dice.end - dice.begin);
-  const std::string_view bare = text.substr(dice.begin, dice.diceEnd - dice.begin);
-  if (!dice.constant) {
-    if (constant == 0) return std::string(written);
-    return std::string(bare) + (constant < 0 ? "-" : "+") + magnitudeText(constant);
+  std::string written(text.substr(dice.begin, dice.diceEnd - dice.begin));
+  if (!appendConstant(written, text, dice, constant)) {
+    written.assign(text.substr(dice.begin, dice.end - dice.begin));
   }
-  if (constant == dice.constant->value) return std::string(written);
-  if (constant == 0) return std::string(bare);
-  // The sign keeps its spaces on both sides: "2d6 + 3".
-  const WrittenNumber& old = *dice.constant;
-  const std::size_t digits = text.find_first_not_of(' ', old.begin + old.sign.size());
-  const std::string_view after =
-      text.substr(old.begin + old.sign.size(), digits - old.begin - old.sign.size());
-  const bool dash = old.sign != "+";
-  std::string sign = constant < 0 ? (dash ? std::string(old.sign) : std::string("-")) : "+";
-  return std::string(bare) + std::string(dice.gap) + sign + std::string(after) +
-         magnitudeText(constant);
+  return written;
 }
 
 std::string diceWithCount(std::string_view text, const WrittenDice& dice, long long count,
@@ -121,26 +144,46 @@ std::string diceWithCount(std::string_view text, const WrittenDice& dice, long l
   return written;
 }
 
-void TextEdits::replace(std::size_t begin, std::size_t end, std::string text) {
-  edits_.push_back({begin, end, std::move(text)});
+bool TextEdits::copyUpTo(std::size_t begin) {
+  if (begin < copied_ || begin > original_.size()) return false;
+  any_ = true;
+  edited_.append(original_.substr(copied_, begin - copied_));
+  return true;
+}
+
+void TextEdits::replace(std::size_t begin, std::size_t end, std::string_view text) {
+  if (end < begin || end > original_.size() || !copyUpTo(begin)) return;
+  edited_.append(text);
+  copied_ = end;
 }
 
 void TextEdits::replace(const WrittenNumber& number, int value) {
-  if (value == number.value) return;
-  replace(number.begin, number.end, writtenLike(number, value));
+  if (value == number.value || !copyUpTo(number.begin)) return;
+  appendWrittenLike(edited_, number, value);
+  copied_ = number.end;
 }
 
-std::string TextEdits::appliedTo(std::string_view original) const {
-  std::string text;
-  text.reserve(original.size());
-  std::size_t at = 0;
-  for (const Edit& edit : edits_) {
-    if (edit.begin < at || edit.end > original.size()) continue;
-    text.append(original.substr(at, edit.begin - at)).append(edit.text);
-    at = edit.end;
-  }
-  text.append(original.substr(at));
-  return text;
+void TextEdits::replaceConstant(const WrittenDice& dice, int constant) {
+  const bool same = dice.constant ? dice.constant->value == constant : constant == 0;
+  if (same || !copyUpTo(dice.diceEnd)) return;
+  appendConstant(edited_, original_, dice, constant);
+  copied_ = dice.end;
+}
+
+std::string TextEdits::applied() const {
+  if (!any_) return std::string(original_);
+  std::string text = edited_;
+  return text.append(original_.substr(copied_));
+}
+
+void TextEdits::applyTo(std::string& text) {
+  if (!any_) return;
+  edited_.append(original_.substr(copied_));
+  copied_ = original_.size();
+  // Into the text's own storage, which mostly has room: no allocation per field.
+  text.assign(edited_);
+  any_ = false;
+  edited_.clear();
 }
 
 long long roundHalfUp(long long numerator, long long denominator) {

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Numbers and dice as a field's text writes them, and their rewriting in the text's own style:
 // the helpers that the templates and the rating scaler share.
@@ -26,10 +25,6 @@ std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos);
 // without a sign is passed over.
 std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos,
                                         bool signedOnly = false);
-
-// The value written as the number was: a sign where it had one ("+" for zero and above, its
-// own dash below zero, "-" when it had "+"), none where it had none ("-" below zero).
-std::string writtenLike(const WrittenNumber& number, int value);
 
 // A die expression "NdX", "NdX+k" or "NdX + k" (the constant is digits not followed by "d").
 struct WrittenDice {
@@ -53,24 +48,40 @@ std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int
 std::string diceWithCount(std::string_view text, const WrittenDice& dice, long long count,
                           int constant);
 
-// Replacements of parts of a text, made in one pass so that many of them stay linear.
+// Replacements of parts of a text, made as they come in one pass over it, so that many of them
+// stay linear. The text must outlive the edits.
 class TextEdits {
  public:
-  // Replaces [begin, end) of the original text; replacements are given in ascending order and
-  // never overlap.
-  void replace(std::size_t begin, std::size_t end, std::string text);
-  // The number rewritten as writtenLike gives the value; nothing when the value is its own.
+  explicit TextEdits(std::string_view original) : original_(original), edited_(own_) {}
+  // The same building the text in `buffer`, which a caller reuses from text to text.
+  TextEdits(std::string_view original, std::string& buffer) : original_(original), edited_(buffer) {
+    buffer.clear();
+  }
+  TextEdits(const TextEdits&) = delete;
+  TextEdits& operator=(const TextEdits&) = delete;
+
+  // Replaces [begin, end) of the text; replacements come in ascending order, and one that
+  // overlaps an earlier one is left out.
+  void replace(std::size_t begin, std::size_t end, std::string_view text);
+  // The number rewritten to the value in its style: a sign where it had one ("+" for zero and
+  // above, its own dash below zero, "-" when it had "+"), none where it had none ("-" below
+  // zero); nothing when the value is its own.
   void replace(const WrittenNumber& number, int value);
-  bool empty() const { return edits_.empty(); }
-  std::string appliedTo(std::string_view original) const;
+  // The dice's constant, as diceWithConstant writes it.
+  void replaceConstant(const WrittenDice& dice, int constant);
+  // The text with the replacements.
+  std::string applied() const;
+  // The same into `text`, which is left alone when nothing was replaced.
+  void applyTo(std::string& text);
 
  private:
-  struct Edit {
-    std::size_t begin;
-    std::size_t end;
-    std::string text;
-  };
-  std::vector<Edit> edits_;
+  bool copyUpTo(std::size_t begin);
+
+  std::string_view original_;
+  std::string own_;
+  std::string& edited_;  // the text up to `copied_`, replacements made
+  std::size_t copied_ = 0;
+  bool any_ = false;
 };
 
 // numerator / denominator rounded half up (2.5 to 3, -2.5 to -2); the denominator is positive.

@@ -133,7 +133,7 @@ std::string hitDice(std::string_view text, int& points, const RatingRow& from,
   const long long target =
       roundHalfUp(static_cast<long long>(points) * to.hitPoints, from.hitPoints);
   long long changed = std::max(1LL, target);
-  TextEdits edits;
+  TextEdits edits(text);
   const auto dice = nextDice(text.substr(0, count ? open : text.size()), 0);
   if (dice && dice->count > 0) {
     const long long n = bounded(dice->count);
@@ -149,11 +149,11 @@ std::string hitDice(std::string_view text, int& points, const RatingRow& from,
   }
   points = clampToInt(changed);
   if (count) edits.replace(*count, points);
-  return edits.appliedTo(text);
+  return edits.applied();
 }
 
 std::string damage(std::string_view text, const RatingRow& from, const RatingRow& to) {
-  TextEdits edits;
+  TextEdits edits(text);
   forEachAttack(text, [&](std::size_t begin, std::size_t end) {
     const std::string_view item = text.substr(0, end);
     bool anyDice = false;
@@ -169,11 +169,11 @@ std::string damage(std::string_view text, const RatingRow& from, const RatingRow
                                                 from.largestHit))));
     }
   });
-  return edits.appliedTo(text);
+  return edits.applied();
 }
 
 std::string attacks(std::string_view text, int change) {
-  TextEdits edits;
+  TextEdits edits(text);
   forEachAttack(text, [&](std::size_t begin, std::size_t end) {
     const AttackParts parts = attackParts(text.substr(begin, end - begin));
     const std::size_t at = begin + parts.bonusBegin;
@@ -181,11 +181,11 @@ std::string attacks(std::string_view text, int change) {
       edits.replace(*bonus, saturatingAdd(bonus->value, change));
     }
   });
-  return edits.appliedTo(text);
+  return edits.applied();
 }
 
 std::string saves(std::string_view text, std::string_view abilities, int change) {
-  TextEdits edits;
+  TextEdits edits(text);
   forEachPart(
       text,
       [&](std::string_view part) {
@@ -200,7 +200,7 @@ std::string saves(std::string_view text, std::string_view abilities, int change)
         if (save->value != modifier) edits.replace(*save, saturatingAdd(save->value, change));
       },
       ", ");
-  return edits.appliedTo(text);
+  return edits.applied();
 }
 
 std::string condensedAttacks(std::string_view attacks, std::string_view damage) {
@@ -235,19 +235,19 @@ void Monster::scaleToRating(std::size_t target) {
   const RatingRow& to = ratingRow(target);
 
   field(FIELD_CHALLENGE_RATING) = to.rating;
-  TextEdits armor;
+  TextEdits armor(field(FIELD_AC));
   if (const auto number = nextNumber(field(FIELD_AC), 0)) {
     armor.replace(*number, saturatingAdd(number->value, to.armorClass - from.armorClass));
-    field(FIELD_AC) = armor.appliedTo(field(FIELD_AC));
+    armor.applyTo(field(FIELD_AC));
   }
   int points = -1;
   const auto pointsNumber = nextNumber(field(FIELD_HIT_POINTS), 0);
   if (pointsNumber) points = pointsNumber->value;
   field(FIELD_HIT_DICE) = scale::hitDice(field(FIELD_HIT_DICE), points, from, to);
   if (pointsNumber) {
-    TextEdits edits;
+    TextEdits edits(field(FIELD_HIT_POINTS));
     edits.replace(*pointsNumber, points);
-    field(FIELD_HIT_POINTS) = edits.appliedTo(field(FIELD_HIT_POINTS));
+    edits.applyTo(field(FIELD_HIT_POINTS));
   }
   field(FIELD_ATTACKS) = scale::attacks(field(FIELD_ATTACKS), to.attack - from.attack);
   field(FIELD_DAMAGE) = scale::damage(field(FIELD_DAMAGE), from, to);
@@ -256,7 +256,8 @@ void Monster::scaleToRating(std::size_t target) {
   field(FIELD_SAVES) = scale::saves(field(FIELD_SAVES), field(FIELD_ABILITIES), proficiency);
   RollChanges skills;
   skills.roll.fill(proficiency);
-  field(FIELD_SKILLS) = quick::skills(field(FIELD_SKILLS), skills, false);
+  std::string buffer;
+  quick::skills(field(FIELD_SKILLS), skills, false, buffer);
   extractNumbers();
 }
 

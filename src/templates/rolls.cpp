@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "monster/ascii.h"
 #include "read/block_text.h"
 
 namespace veldarin {
@@ -64,7 +65,10 @@ constexpr auto SKILL_ABILITIES = std::to_array<SkillAbility>({
 
 // The name, or the name with what it is about in parentheses ("Craft (alchemy)").
 bool names(std::string_view skill, std::string_view name) {
-  if (!startsWithIgnoringCase(skill, name)) return false;
+  if (skill.empty() || toUpperAscii(skill.front()) != name.front() ||
+      !startsWithIgnoringCase(skill, name)) {
+    return false;
+  }
   const std::string_view rest = withoutLeading(skill.substr(name.size()), " ");
   return rest.empty() ? skill.size() == name.size() : rest.front() == '(';
 }

@@ -1,6 +1,7 @@
 #include "templates/simple_template.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,22 +21,32 @@ struct Span {
   std::size_t end;
 };
 
-// The items of a text split at "," and ";" (inside parentheses too, when `anyDepth`).
-std::vector<Span> itemsOf(std::string_view text, bool anyDepth) {
-  std::vector<Span> items;
-  std::size_t begin = 0;
-  int depth = 0;
-  for (std::size_t at = 0; at <= text.size(); ++at) {
-    const char c = at < text.size() ? text[at] : ',';
-    if (c == '(') ++depth;
-    if (c == ')' && depth > 0) --depth;
-    if ((c == ',' || c == ';') && (anyDepth || depth == 0 || at == text.size())) {
-      items.push_back({begin, at});
-      begin = at + 1;
+// The items of a text split at "," and ";" (inside parentheses too, when `anyDepth`), one at a
+// time.
+class Items {
+ public:
+  Items(std::string_view text, bool anyDepth) : text_(text), anyDepth_(anyDepth) {}
+
+  std::optional<Span> next() {
+    if (done_) return std::nullopt;
+    const std::size_t begin = at_;
+    for (; at_ < text_.size(); ++at_) {
+      const char c = text_[at_];
+      if (c == '(') ++depth_;
+      if (c == ')' && depth_ > 0) --depth_;
+      if ((c == ',' || c == ';') && (anyDepth_ || depth_ == 0)) return Span{begin, at_++};
     }
+    done_ = true;
+    return Span{begin, text_.size()};
   }
-  return items;
-}
+
+ private:
+  std::string_view text_;
+  bool anyDepth_;
+  std::size_t at_ = 0;
+  int depth_ = 0;
+  bool done_ = false;
+};
 
 // Every signed number of text[begin, end) moved by the change.
 void moveSignedNumbers(std::string_view text, Span span, int change, TextEdits& edits) {
@@ -68,33 +79,56 @@ bool followedByWord(std::string_view text, std::size_t at, std::string_view word
          (at + word.size() == text.size() || !isLetterChar(text[at + word.size()]));
 }
 
-// An attack item's bonus: its last signed number, with the iterations after it ("+11/+6"),
-// when a mode word, parentheses or the item's end follows; a number inside the name ("+1
-// spear") is none.
-std::vector<WrittenNumber> attackBonus(std::string_view text, Span item) {
+// Moves an attack item's bonuses ("2 claws +7 melee and bite +2 melee"): each signed number, with
+// the iterations after it ("+11/+6"), that a mode word, parentheses or the item's end follows; a
+// number inside a name ("+1 spear") is none.
+void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& edits) {
   const std::string_view part = text.substr(0, item.end);
-  std::optional<WrittenNumber> last;
-  for (auto number = nextNumber(part, item.begin, true); number;
-       number = nextNumber(part, number->end, true)) {
-    last = number;
+  for (auto first = nextNumber(part, item.begin, true); first;) {
+    std::size_t end = first->end;
+    while (end + 1 < part.size() && part[end] == '/' && numberAt(part, end + 1)) {
+      end = numberAt(part, end + 1)->end;
+    }
+    std::size_t after = end;
+    while (after < part.size() && part[after] == ' ') ++after;
+    const bool bonus = after == part.size() || !isLetterChar(part[after]) ||
+                       followedByWord(part, after, "melee") ||
+                       followedByWord(part, after, "ranged") ||
+                       followedByWord(part, after, "touch");
+    for (auto number = first; bonus && number && number->begin < end;
+         number = number->end < end ? numberAt(part, number->end + 1) : std::nullopt) {
+      edits.replace(*number, saturatingAdd(number->value, change));
+    }
+    first = nextNumber(part, end, true);
   }
-  std::vector<WrittenNumber> bonus;
-  if (!last) return bonus;
-  bonus.push_back(*last);
-  std::size_t end = last->end;
-  while (end < part.size() && part[end] == '/') {
-    const auto next = numberAt(part, end + 1);
-    if (!next) break;
-    bonus.push_back(*next);
-    end = next->end;
+}
+
+// Moves the constant of the first dice of each attack in a damage item (several are joined by
+// " and ": "claws 1d6+4 and bite 1d8+2").
+void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) {
+  if (change == 0) return;
+  const std::string_view part = text.substr(0, item.end);
+  for (std::size_t begin = item.begin; begin < item.end;) {
+    const std::size_t join = part.find(" and ", begin);
+    const std::size_t end = join == std::string_view::npos ? item.end : join;
+    if (const auto dice = nextDice(part.substr(0, end), begin)) {
+      const int constant = dice->constant ? dice->constant->value : 0;
+      edits.replaceConstant(*dice, saturatingAdd(constant, change));
+    }
+    begin = join == std::string_view::npos ? item.end : join + 5;
   }
-  std::size_t after = end;
-  while (after < part.size() && part[after] == ' ') ++after;
-  const bool ends = after == part.size() || part[after] == '(' || !isLetterChar(part[after]) ||
-                    followedByWord(part, after, "melee") || followedByWord(part, after, "ranged") ||
-                    followedByWord(part, after, "touch");
-  if (!ends) bonus.clear();
-  return bonus;
+}
+
+// Where the damage's parentheses, which close a condensed attack, open; the item's end for none.
+std::size_t damageOpening(std::string_view item) {
+  item = withoutTrailing(item, " ");
+  if (!item.ends_with(')')) return item.size();
+  int depth = 0;
+  for (std::size_t at = item.size(); at-- > 0;) {
+    if (item[at] == ')') ++depth;
+    if (item[at] == '(' && --depth == 0) return at;
+  }
+  return item.size();
 }
 
 bool isRanged(std::string_view text, Span item) {
@@ -113,75 +147,84 @@ std::string simpleTemplateNames(TemplateSet templates) {
 
 namespace quick {
 
-std::string initiative(std::string_view text, const RollChanges& changes) {
-  TextEdits edits;
+void initiative(std::string& field, const RollChanges& changes, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
   if (const auto number = nextNumber(text, 0)) {
     edits.replace(*number, saturatingAdd(number->value, changes.roll[DEX]));
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string saves(std::string_view text, const RollChanges& changes) {
+void saves(std::string& field, const RollChanges& changes, std::string& buffer) {
+  const std::string_view text = field;
   // What follows a ";" ("+2 vs. poison") stays.
   const std::string_view saves = text.substr(0, text.find(';'));
   struct Save {
     std::string_view name;
     Ability ability;
+    std::optional<WrittenNumber> number;
   };
-  std::vector<std::pair<WrittenNumber, int>> found;
-  for (const Save save : {Save{"Fort", CON}, Save{"Ref", DEX}, Save{"Will", WIS}}) {
-    if (const auto number = numberAfter(saves, save.name)) {
-      found.emplace_back(*number, saturatingAdd(number->value, changes.roll[save.ability]));
+  std::array<Save, 3> found{{{"Fort", CON, {}}, {"Ref", DEX, {}}, {"Will", WIS, {}}}};
+  for (Save& save : found) save.number = numberAfter(saves, save.name);
+  // In the order they stand in.
+  std::sort(found.begin(), found.end(), [](const Save& a, const Save& b) {
+    return a.number && (!b.number || a.number->begin < b.number->begin);
+  });
+  TextEdits edits(text, buffer);
+  for (const Save& save : found) {
+    if (save.number) {
+      edits.replace(*save.number, saturatingAdd(save.number->value, changes.roll[save.ability]));
     }
   }
-  std::sort(found.begin(), found.end(),
-            [](const auto& a, const auto& b) { return a.first.begin < b.first.begin; });
-  TextEdits edits;
-  for (const auto& [number, value] : found) edits.replace(number, value);
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string attacks(std::string_view text, const RollChanges& changes, bool finesse) {
-  TextEdits edits;
-  for (const Span item : itemsOf(text, true)) {
+void attacks(std::string& field, const RollChanges& changes, bool finesse, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  Items items(text, true);
+  while (const auto found = items.next()) {
+    const Span item = *found;
     const int change = isRanged(text, item) ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
-    for (const WrittenNumber& number : attackBonus(text, item)) {
-      edits.replace(number, saturatingAdd(number.value, change));
-    }
+    moveAttackBonus(text, item, change, edits);
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string damage(std::string_view text, std::string_view attacks, const RollChanges& changes) {
-  const std::vector<Span> attackItems = itemsOf(attacks, true);
-  const std::vector<Span> items = itemsOf(text, true);
-  TextEdits edits;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const bool ranged = i < attackItems.size() && isRanged(attacks, attackItems[i]);
+void damage(std::string& field, std::string_view attacks, const RollChanges& changes,
+            std::string& buffer) {
+  const std::string_view text = field;
+  Items attackItems(attacks, true);
+  Items items(text, true);
+  TextEdits edits(text, buffer);
+  while (const auto item = items.next()) {
+    const auto attack = attackItems.next();
+    const bool ranged = attack && isRanged(attacks, *attack);
     const int change = changes.roll[ranged ? NO_ABILITY : STR];
-    const std::string_view part = text.substr(0, items[i].end);
-    const auto dice = nextDice(part, items[i].begin);
-    if (!dice || change == 0) continue;
-    const int constant = dice->constant ? dice->constant->value : 0;
-    edits.replace(dice->begin, dice->end,
-                  diceWithConstant(text, *dice, saturatingAdd(constant, change)));
+    moveDamage(text, *item, change, edits);
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string baseAttack(std::string_view text, const RollChanges& changes, bool pathfinder) {
-  TextEdits edits;
+void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
+                std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
   const int strength = changes.roll[STR];
   if (!pathfinder) {
     // 3.5's "+2/-2": the grapple after the base attack.
     const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos) return std::string(text);
+    if (slash == std::string_view::npos) return;
     if (const auto grapple = numberAt(text, slash + 1)) {
       edits.replace(*grapple, saturatingAdd(grapple->value, strength));
     }
-    return edits.appliedTo(text);
+    edits.applyTo(field);
+    return;
   }
-  for (const Span part : itemsOf(text, false)) {
+  Items parts(text, false);
+  while (const auto found = parts.next()) {
+    const Span part = *found;
     const std::string_view piece = text.substr(part.begin, part.end - part.begin);
     const std::size_t lead = piece.find_first_not_of(' ');
     if (lead == std::string_view::npos) continue;
@@ -202,12 +245,15 @@ std::string baseAttack(std::string_view text, const RollChanges& changes, bool p
       }
     }
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string skills(std::string_view text, const RollChanges& changes, bool pathfinder) {
-  TextEdits edits;
-  for (const Span item : itemsOf(text, false)) {
+void skills(std::string& field, const RollChanges& changes, bool pathfinder, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  Items items(text, false);
+  while (const auto found = items.next()) {
+    const Span item = *found;
     const std::string_view whole = text.substr(item.begin, item.end - item.begin);
     const std::string_view skill =
         whole.substr(std::min(whole.find_first_not_of(' '), whole.size()));
@@ -233,24 +279,26 @@ std::string skills(std::string_view text, const RollChanges& changes, bool pathf
       moveSignedNumbers(text, *inner, change, edits);
     }
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string difficultyClasses(std::string_view text, int change) {
-  TextEdits edits;
-  for (std::size_t at = text.find("DC "); at != std::string_view::npos;
-       at = text.find("DC ", at + 3)) {
+void difficultyClasses(std::string& field, int change, std::string_view word, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  for (std::size_t at = text.find(word); at != std::string_view::npos;
+       at = text.find(word, at + 3)) {
     if (const auto number = numberAt(text, at + 3)) {
       edits.replace(*number, saturatingAdd(number->value, change));
     }
   }
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string armorClass(std::string_view text) {
+void armorClass(std::string& field, std::string& buffer) {
+  const std::string_view text = field;
   const auto total = nextNumber(text, 0);
-  if (!total) return std::string(text);
-  TextEdits edits;
+  if (!total) return;
+  TextEdits edits(text, buffer);
   edits.replace(*total, saturatingAdd(total->value, 4));
   const std::size_t open = text.find('(');
   // "touch 14" and "flat-footed 12" gain one of the two +2s each; they may stand before or
@@ -267,7 +315,8 @@ std::string armorClass(std::string_view text) {
     moveAfter("touch", total->end, text.size());
     moveAfter("flat-footed", total->end, text.size());
     edits.replace(text.size(), text.size(), " (+2 Dex, +2 natural)");
-    return edits.appliedTo(text);
+    edits.applyTo(field);
+    return;
   }
   std::size_t close = text.find(')', open);
   if (close == std::string_view::npos) close = text.size();
@@ -276,7 +325,9 @@ std::string armorClass(std::string_view text) {
   bool dexterity = false;
   bool natural = false;
   const std::string_view inside = text.substr(0, close);
-  for (Span part : itemsOf(inside.substr(0, close), true)) {
+  Items parts(inside, true);
+  while (auto found = parts.next()) {
+    Span& part = *found;
     if (part.end <= open) continue;
     part.begin = std::max(part.begin, open + 1);
     const std::string_view piece = inside.substr(part.begin, part.end - part.begin);
@@ -298,10 +349,11 @@ std::string armorClass(std::string_view text) {
   edits.replace(close, close, added);
   moveAfter("touch", close, text.size());
   moveAfter("flat-footed", close, text.size());
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string hitDice(std::string_view text, int hitDiceRead, int perDie, int& points) {
+void hitDice(std::string& field, int hitDiceRead, int perDie, int& points, std::string& buffer) {
+  const std::string_view text = field;
   // The count "(57 hp)" stands in the last parentheses; the dice before them.
   const std::size_t open = text.rfind('(');
   std::optional<WrittenNumber> count;
@@ -333,30 +385,58 @@ std::string hitDice(std::string_view text, int hitDiceRead, int perDie, int& poi
                               (last->constant ? last->constant->value : 0);
     points = clampToInt(average);
   }
-  if (points < 0) return std::string(text);
+  if (points < 0) return;
   int changed = saturatingAdd(points, clampToInt(static_cast<long long>(perDie) * dice));
   // Young never takes a creature below 1 hit point a die.
   if (perDie < 0) changed = std::max(changed, std::min(points, dice));
   const int change = changed - points;
-  TextEdits edits;
+  TextEdits edits(text, buffer);
   if (last) {
     const int constant = last->constant ? last->constant->value : 0;
-    edits.replace(last->begin, last->end,
-                  diceWithConstant(text, *last, saturatingAdd(constant, change)));
+    edits.replaceConstant(*last, saturatingAdd(constant, change));
   }
   if (count) edits.replace(*count, changed);
   points = changed;
-  return edits.appliedTo(text);
+  edits.applyTo(field);
 }
 
-std::string rating(std::string_view text, int cr, int steps) {
+void rating(std::string& field, int cr, int steps) {
   // Ladder positions: 1/10 is -1, 1/8 is 0, 1/6 1, 1/4 2, 1/3 3, 1/2 4, then n is n + 4.
-  if (cr == 0 || steps == 0) return std::string(text);
+  if (cr == 0 || steps == 0) return;
   const int position = cr > 0 ? saturatingAdd(cr, 4) : cr + 5;
   // Never below the ladder's foot, nor below where the rating stood.
   const int moved = std::max(saturatingAdd(position, steps), std::min(position, 0));
-  if (moved == position) return std::string(text);
-  return ratingText(moved > 4 ? moved - 4 : moved - 5);
+  if (moved == position) return;
+  field = ratingText(moved > 4 ? moved - 4 : moved - 5);
+}
+
+void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
+                      bool finesse, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  Items attackItems(attacks, true);
+  Items items(text, true);
+  while (const auto item = items.next()) {
+    const auto attack = attackItems.next();
+    if (!attack) break;
+    const bool ranged = isRanged(attacks, *attack);
+    // "bite +4 (1d4 plus 1d4 fire)": the bonus before the parentheses, the dice inside.
+    const std::size_t inside =
+        damageOpening(text.substr(item->begin, item->end - item->begin)) + item->begin;
+    moveAttackBonus(text, {item->begin, inside}, changes.roll[ranged || finesse ? DEX : STR],
+                    edits);
+    if (inside == item->end) continue;
+    const std::string_view part = text.substr(0, item->end);
+    moveDamage(text, {inside, item->end}, changes.roll[ranged ? NO_ABILITY : STR], edits);
+    if (changes.dc == 0) continue;
+    for (std::size_t at = part.find("dc ", inside); at != std::string_view::npos;
+         at = part.find("dc ", at + 3)) {
+      if (const auto number = numberAt(part, at + 3)) {
+        edits.replace(*number, saturatingAdd(number->value, changes.dc));
+      }
+    }
+  }
+  edits.applyTo(field);
 }
 
 }  // namespace quick
@@ -366,40 +446,48 @@ void Monster::applySimpleTemplates(unsigned templates) {
   if (!changes.any()) return;
   const bool finesse = field(FIELD_FEATS).find("Weapon Finesse") != std::string::npos;
   const bool inPathfinder = pathfinder.block;
+  std::string buffer;  // every field's new text is built here
 
   int points = -1;
   if (const auto number = nextNumber(field(FIELD_HIT_POINTS), 0)) points = number->value;
   const int pointsRead = points;
-  field(FIELD_HIT_DICE) =
-      quick::hitDice(field(FIELD_HIT_DICE), hitDice, changes.hitPointsPerDie, points);
+  quick::hitDice(field(FIELD_HIT_DICE), hitDice, changes.hitPointsPerDie, points, buffer);
   if (const auto number = nextNumber(field(FIELD_HIT_POINTS), 0); number && pointsRead >= 0) {
-    TextEdits edits;
+    TextEdits edits(field(FIELD_HIT_POINTS), buffer);
     edits.replace(*number, points);
-    field(FIELD_HIT_POINTS) = edits.appliedTo(field(FIELD_HIT_POINTS));
+    edits.applyTo(field(FIELD_HIT_POINTS));
   }
-  field(FIELD_INITIATIVE) = quick::initiative(field(FIELD_INITIATIVE), changes);
-  field(FIELD_SAVES) = quick::saves(field(FIELD_SAVES), changes);
-  field(FIELD_DAMAGE) = quick::damage(field(FIELD_DAMAGE), field(FIELD_ATTACKS), changes);
-  field(FIELD_ATTACKS) = quick::attacks(field(FIELD_ATTACKS), changes, finesse);
-  field(FIELD_BASE_ATTACK) = quick::baseAttack(field(FIELD_BASE_ATTACK), changes, inPathfinder);
-  field(FIELD_SKILLS) = quick::skills(field(FIELD_SKILLS), changes, inPathfinder);
+  quick::initiative(field(FIELD_INITIATIVE), changes, buffer);
+  quick::saves(field(FIELD_SAVES), changes, buffer);
+  // The condensed attacks hold each attack's bonus and damage, an item each, unless they could
+  // not be condensed or the attacks are too many to pair.
+  std::string& condensed = field(FIELD_ABBR_ATTACKS);
+  bool condensedLater = true;
+  if (condensed != "-" && condensed.find("...") == std::string::npos &&
+      std::count(field(FIELD_ATTACKS).begin(), field(FIELD_ATTACKS).end(), ',') +
+              std::count(field(FIELD_ATTACKS).begin(), field(FIELD_ATTACKS).end(), ';') <
+          MAX_ATTACK_ITEMS) {
+    quick::condensedAttacks(condensed, field(FIELD_ATTACKS), changes, finesse, buffer);
+    condensedLater = false;
+  }
+  quick::damage(field(FIELD_DAMAGE), field(FIELD_ATTACKS), changes, buffer);
+  quick::attacks(field(FIELD_ATTACKS), changes, finesse, buffer);
+  quick::baseAttack(field(FIELD_BASE_ATTACK), changes, inPathfinder, buffer);
+  quick::skills(field(FIELD_SKILLS), changes, inPathfinder, buffer);
   if (changes.dc != 0) {
     for (const FieldId id :
          {FIELD_SPECIAL_ATTACKS, FIELD_SPECIAL_QUALITIES, FIELD_ATTACKS, FIELD_DAMAGE}) {
-      field(id) = quick::difficultyClasses(field(id), changes.dc);
+      quick::difficultyClasses(field(id), changes.dc, "DC ", buffer);
     }
   }
-  if (changes.armorClass) field(FIELD_AC) = quick::armorClass(field(FIELD_AC));
-  field(FIELD_CHALLENGE_RATING) =
-      quick::rating(field(FIELD_CHALLENGE_RATING), cr, changes.ratingSteps);
+  if (changes.armorClass) quick::armorClass(field(FIELD_AC), buffer);
+  quick::rating(field(FIELD_CHALLENGE_RATING), cr, changes.ratingSteps);
 
+  if (condensedLater) summarizeAttacks();
   // Listen and Spot move as Wisdom rolls, wherever they were read from.
-  const int listenBefore = listen;
-  const int spotBefore = spot;
-  extractNumbers();
-  listen = saturatingAdd(listenBefore, changes.roll[WIS]);
-  spot = saturatingAdd(spotBefore, changes.roll[WIS]);
-  summarizeAttacks();
+  extractRolls();
+  listen = saturatingAdd(listen, changes.roll[WIS]);
+  spot = saturatingAdd(spot, changes.roll[WIS]);
 }
 
 }  // namespace veldarin

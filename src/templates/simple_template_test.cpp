@@ -18,13 +18,20 @@ const RollChanges ADVANCED_GIANT =
     rollChanges(templateBit(TEMPLATE_ADVANCED) | templateBit(TEMPLATE_GIANT));
 
 // A field's text in, the changed text out, a case a line.
+std::string buffer;
+
 TEST(QuickRulesTest, FieldTexts) {
-  using Rule = std::function<std::string(std::string_view)>;
+  using Rule = std::function<std::string(std::string)>;
   const auto hitDice = [](const RollChanges& changes) {
-    return Rule([&changes](std::string_view text) {
+    return Rule([&changes](std::string field) {
       int points = -1;
-      return quick::hitDice(text, 1, changes.hitPointsPerDie, points);
+      quick::hitDice(field, 1, changes.hitPointsPerDie, points, buffer);
+      return field;
     });
+  };
+  const Rule armor = [](std::string field) {
+    quick::armorClass(field, buffer);
+    return field;
   };
   const struct {
     Rule rule;
@@ -44,70 +51,148 @@ TEST(QuickRulesTest, FieldTexts) {
       {hitDice(GIANT), "4d12 (26)", "4d12+8 (34)"},
       {hitDice(ADVANCED), "1/2 d8 (2 hp)", "1/2 d8 (4 hp)"},
       {hitDice(ADVANCED), "-", "-"},
-      {[](auto t) { return quick::initiative(t, YOUNG); }, "+2 (Dex)", "+4 (Dex)"},
-      {[](auto t) { return quick::initiative(t, GIANT); },
+      {[](std::string t) {
+         quick::initiative(t, YOUNG, buffer);
+         return t;
+       },
+       "+2 (Dex)", "+4 (Dex)"},
+      {[](std::string t) {
+         quick::initiative(t, GIANT, buffer);
+         return t;
+       },
        "\xE2\x80\x93"
        "1",
        "\xE2\x80\x93"
        "2"},
-      {[](auto t) { return quick::saves(t, YOUNG); }, "Fort +1, Ref +0, Will +1; +4 vs. fear",
-       "Fort -1, Ref +2, Will -1; +4 vs. fear"},
-      {[](auto t) { return quick::attacks(t, ADVANCED_GIANT, false); },
+      {[](std::string t) {
+         quick::saves(t, YOUNG, buffer);
+         return t;
+       },
+       "Fort +1, Ref +0, Will +1; +4 vs. fear", "Fort -1, Ref +2, Will -1; +4 vs. fear"},
+      {[](std::string t) {
+         quick::attacks(t, ADVANCED_GIANT, false, buffer);
+         return t;
+       },
        "+1 spear +11/+6 melee, 2 claws +9 melee; or rock +4 ranged",
        "+1 spear +15/+10 melee, 2 claws +13 melee; or rock +5 ranged"},
-      {[](auto t) { return quick::attacks(t, GIANT, true); }, "Bite +6 melee", "Bite +5 melee"},
-      {[](auto t) { return quick::attacks(t, YOUNG, false); }, "+1 spear", "+1 spear"},
-      {[](auto t) { return quick::damage(t, "bite +9 melee, rock +4 ranged", GIANT); },
+      {[](std::string t) {
+         quick::attacks(t, GIANT, true, buffer);
+         return t;
+       },
+       "Bite +6 melee", "Bite +5 melee"},
+      {[](std::string t) {
+         quick::attacks(t, YOUNG, false, buffer);
+         return t;
+       },
+       "+1 spear", "+1 spear"},
+      {[](std::string t) {
+         quick::damage(t, "bite +9 melee, rock +4 ranged", GIANT, buffer);
+         return t;
+       },
        "bite 1d8+5 plus grab, rock 2d6 + 1", "bite 1d8+7 plus grab, rock 2d6 + 1"},
-      {[](auto t) { return quick::damage(t, "bite +9 melee, gaze +4 ranged", YOUNG); },
+      {[](std::string t) {
+         quick::damage(t, "bite +9 melee, gaze +4 ranged", YOUNG, buffer);
+         return t;
+       },
        "bite 1d4/19\xE2\x80\x93"
        "20, gaze 2d6 + 2 plus 1d6 fire",
        "bite 1d4-2/19\xE2\x80\x93"
        "20, gaze 2d6 plus 1d6 fire"},
-      {[](auto t) { return quick::damage(t, "touch +2 melee", ADVANCED); }, "paralysis",
-       "paralysis"},
-      {[](auto t) { return quick::baseAttack(t, ADVANCED, true); },
+      {[](std::string t) {
+         quick::damage(t, "touch +2 melee", ADVANCED, buffer);
+         return t;
+       },
+       "paralysis", "paralysis"},
+      {[](std::string t) {
+         quick::baseAttack(t, ADVANCED, true, buffer);
+         return t;
+       },
        "+6; CMB +12 (+16 grapple); CMD 21 (25 vs. trip)",
        "+6; CMB +14 (+18 grapple); CMD 25 (29 vs. trip)"},
-      {[](auto t) { return quick::baseAttack(t, GIANT, true); },
+      {[](std::string t) {
+         quick::baseAttack(t, GIANT, true, buffer);
+         return t;
+       },
        "+2; CMB \xE2\x80\x93"
        "1; CMD 12",
        "+2; CMB +1; CMD 12"},
-      {[](auto t) { return quick::baseAttack(t, YOUNG, false); },
+      {[](std::string t) {
+         quick::baseAttack(t, YOUNG, false, buffer);
+         return t;
+       },
        "+2/\xE2\x80\x93"
        "2",
        "+2/\xE2\x80\x93"
        "4"},
-      {[](auto t) { return quick::skills(t, GIANT, true); },
+      {[](std::string t) {
+         quick::skills(t, GIANT, true, buffer);
+         return t;
+       },
        "Climb +5, Knowledge (arcana, planes) +4, Stealth +5 (+13 in marshes), Swim +9; Racial "
        "Modifiers +8 Stealth in marshes",
        "Climb +7, Knowledge (arcana, planes) +4, Stealth +4 (+12 in marshes), Swim +11; Racial "
        "Modifiers +8 Stealth in marshes"},
-      {[](auto t) { return quick::skills(t, GIANT, false); }, "Disable Device +4, Tumble +0",
-       "Disable Device +4, Tumble -1"},
-      {[](auto t) { return quick::skills(t, GIANT, true); }, "Disable Device +4",
-       "Disable Device +3"},
-      {[](auto t) { return quick::difficultyClasses(t, 2); }, "trample (2d8+18, DC 28), DC x",
-       "trample (2d8+18, DC 30), DC x"},
-      {quick::armorClass, "15, touch 14, flat-footed 12 (+3 Dex, +1 natural, +1 size)",
+      {[](std::string t) {
+         quick::skills(t, GIANT, false, buffer);
+         return t;
+       },
+       "Disable Device +4, Tumble +0", "Disable Device +4, Tumble -1"},
+      {[](std::string t) {
+         quick::skills(t, GIANT, true, buffer);
+         return t;
+       },
+       "Disable Device +4", "Disable Device +3"},
+      {[](std::string t) {
+         quick::difficultyClasses(t, 2, "DC ", buffer);
+         return t;
+       },
+       "trample (2d8+18, DC 28), DC x", "trample (2d8+18, DC 30), DC x"},
+      {armor, "15, touch 14, flat-footed 12 (+3 Dex, +1 natural, +1 size)",
        "19, touch 16, flat-footed 14 (+5 Dex, +3 natural, +1 size)"},
-      {quick::armorClass, "16 (+2 Dex, +4 natural), touch 12, flat-footed 14",
+      {armor, "16 (+2 Dex, +4 natural), touch 12, flat-footed 14",
        "20 (+4 Dex, +6 natural), touch 14, flat-footed 16"},
-      {quick::armorClass,
+      {armor,
        "20 (\xE2\x80\x93"
        "1 size, +11 natural)",
        "24 (\xE2\x80\x93"
        "1 size, +13 natural, +2 Dex)"},
-      {quick::armorClass, "17, touch 12, flat-footed 15",
-       "21, touch 14, flat-footed 17 (+2 Dex, +2 natural)"},
-      {quick::armorClass, "-", "-"},
-      {[](auto t) { return quick::rating(t, 4, 1); }, "4 (normal); 6 (x)", "5"},
-      {[](auto t) { return quick::rating(t, -2, 1); }, "1/3", "1/2"},
-      {[](auto t) { return quick::rating(t, 1, -1); }, "1", "1/2"},
-      {[](auto t) { return quick::rating(t, -5, -1); }, "1/8", "1/8"},
-      {[](auto t) { return quick::rating(t, -6, 1); }, "1/10", "1/8"},
-      {[](auto t) { return quick::rating(t, -1, 2); }, "1/2", "2"},
-      {[](auto t) { return quick::rating(t, 0, 1); }, "-", "-"},
+      {armor, "17, touch 12, flat-footed 15", "21, touch 14, flat-footed 17 (+2 Dex, +2 natural)"},
+      {armor, "-", "-"},
+      {[](std::string t) {
+         quick::rating(t, 4, 1);
+         return t;
+       },
+       "4 (normal); 6 (x)", "5"},
+      {[](std::string t) {
+         quick::rating(t, -2, 1);
+         return t;
+       },
+       "1/3", "1/2"},
+      {[](std::string t) {
+         quick::rating(t, 1, -1);
+         return t;
+       },
+       "1", "1/2"},
+      {[](std::string t) {
+         quick::rating(t, -5, -1);
+         return t;
+       },
+       "1/8", "1/8"},
+      {[](std::string t) {
+         quick::rating(t, -6, 1);
+         return t;
+       },
+       "1/10", "1/8"},
+      {[](std::string t) {
+         quick::rating(t, -1, 2);
+         return t;
+       },
+       "1/2", "2"},
+      {[](std::string t) {
+         quick::rating(t, 0, 1);
+         return t;
+       },
+       "-", "-"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.rule(c.in), c.out) << c.in;
 }
