@@ -1,6 +1,7 @@
 #include "templates/number_text.h"
 
 #include <charconv>
+#include <climits>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,10 @@ bool appendConstant(std::string& to, std::string_view text, const WrittenDice& d
   return true;
 }
 
+bool mayBeginNumber(char c) {
+  return isDigitChar(c) || c == '+' || c == '-' || c == '\xE2';  // the dashes' first byte
+}
+
 std::size_t digitsEnd(std::string_view text, std::size_t pos) {
   while (pos < text.size() && isDigitChar(text[pos])) ++pos;
   return pos;
@@ -72,26 +77,39 @@ bool breaksBefore(std::string_view text, std::size_t pos) {
 
 std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
   // Only a digit or the first byte of a sign may begin a number: most positions end here.
-  if (pos >= text.size()) return std::nullopt;
-  const char first = text[pos];
-  if (!isDigitChar(first) && first != '+' && first != '-' && first != '\xE2') return std::nullopt;
+  if (pos >= text.size() || !mayBeginNumber(text[pos])) return std::nullopt;
   bool negative = false;
   const std::size_t sign = signAt(text, pos, negative);
   const std::size_t digits = pos + sign;
   const std::size_t end = digitsEnd(text, digits);
   if (end == digits) return std::nullopt;
-  return WrittenNumber{pos, end, text.substr(pos, sign), toInt(text, pos)};
+  // Past the 32-bit range the value only needs to stay too large: it saturates.
+  long long magnitude = 0;
+  for (std::size_t at = digits; at < end && magnitude <= INT_MAX; ++at) {
+    magnitude = magnitude * 10 + (text[at] - '0');
+  }
+  return WrittenNumber{pos, end, text.substr(pos, sign),
+                       clampToInt(negative ? -magnitude : magnitude)};
 }
 
 std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos, bool signedOnly) {
   for (std::size_t at = pos; at < text.size(); ++at) {
-    if (!breaksBefore(text, at)) continue;
+    if (!mayBeginNumber(text[at]) || !breaksBefore(text, at)) continue;
     if (const auto number = numberAt(text, at)) {
       if (!signedOnly || !number->sign.empty()) return number;
       at = number->end - 1;
     }
   }
   return std::nullopt;
+}
+
+std::optional<WrittenNumber> hitPointCount(std::string_view text) {
+  const std::size_t open = text.rfind('(');
+  if (open == std::string_view::npos) return std::nullopt;
+  auto count = numberAt(text, open + 1);
+  const std::string_view after = count ? text.substr(count->end) : std::string_view();
+  if (!after.starts_with(" hp") && !after.starts_with(")")) return std::nullopt;
+  return count;
 }
 
 std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {

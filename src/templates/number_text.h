@@ -26,6 +26,9 @@ std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos);
 std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos,
                                         bool signedOnly = false);
 
+// The hit points a hit dice text counts in its last parentheses: "(57 hp)", or 3.0's bare "(26)".
+std::optional<WrittenNumber> hitPointCount(std::string_view text);
+
 // A die expression "NdX", "NdX+k" or "NdX + k" (the constant is digits not followed by "d").
 struct WrittenDice {
   std::size_t begin = 0;  // the count's first digit

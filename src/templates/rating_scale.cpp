@@ -122,19 +122,14 @@ namespace scale {
 
 std::string hitDice(std::string_view text, int& points, const RatingRow& from,
                     const RatingRow& to) {
-  const std::size_t open = text.rfind('(');
-  std::optional<WrittenNumber> count;
-  if (open != std::string_view::npos) {
-    count = numberAt(text, open + 1);
-    if (count && !text.substr(count->end).starts_with(" hp")) count.reset();
-  }
+  const auto count = hitPointCount(text);
   if (count) points = count->value;
   if (points < 0) return std::string(text);
   const long long target =
       roundHalfUp(static_cast<long long>(points) * to.hitPoints, from.hitPoints);
   long long changed = std::max(1LL, target);
   TextEdits edits(text);
-  const auto dice = nextDice(text.substr(0, count ? open : text.size()), 0);
+  const auto dice = nextDice(text.substr(0, count ? text.rfind('(') : text.size()), 0);
   if (dice && dice->count > 0) {
     const long long n = bounded(dice->count);
     const long long sides = bounded(dice->sides);

@@ -355,17 +355,8 @@ void armorClass(std::string& field, std::string& buffer) {
 void hitDice(std::string& field, int hitDiceRead, int perDie, int& points, std::string& buffer) {
   const std::string_view text = field;
   // The count "(57 hp)" stands in the last parentheses; the dice before them.
-  const std::size_t open = text.rfind('(');
-  std::optional<WrittenNumber> count;
-  if (open != std::string_view::npos) {
-    count = numberAt(text, open + 1);
-    // "(57 hp)", or 3.0's bare "(26)".
-    if (count && !text.substr(count->end).starts_with(" hp") &&
-        !text.substr(count->end).starts_with(")")) {
-      count.reset();
-    }
-  }
-  const std::string_view dicePart = text.substr(0, count ? open : text.size());
+  const auto count = hitPointCount(text);
+  const std::string_view dicePart = text.substr(0, count ? text.rfind('(') : text.size());
   std::optional<WrittenDice> last;
   int dice = 0;
   for (auto group = nextDice(dicePart, 0); group; group = nextDice(dicePart, group->end)) {
