@@ -15,29 +15,29 @@ std::string simpleTemplateNames(TemplateSet templates);
 // text built in `buffer`; a text whose numbers are not found stays as it was.
 namespace quick {
 
-void initiative(std::string& text, const RollChanges& changes, std::string& buffer);
-void saves(std::string& text, const RollChanges& changes, std::string& buffer);
+void initiative(std::string& field, const RollChanges& changes, std::string& buffer);
+void saves(std::string& field, const RollChanges& changes, std::string& buffer);
 // The attack items' bonuses and the first dice of the damage item at the same position, by
 // whether the attack is ranged; Weapon Finesse bases melee attacks on Dexterity.
-void attacks(std::string& text, const RollChanges& changes, bool finesse, std::string& buffer);
-void damage(std::string& text, std::string_view attacks, const RollChanges& changes,
+void attacks(std::string& field, const RollChanges& changes, bool finesse, std::string& buffer);
+void damage(std::string& field, std::string_view attacks, const RollChanges& changes,
             std::string& buffer);
 // Pathfinder's "+6; CMB +12 (+16 grapple); CMD 21", 3.5's "+2/-2".
-void baseAttack(std::string& text, const RollChanges& changes, bool pathfinder,
+void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
                 std::string& buffer);
-void skills(std::string& text, const RollChanges& changes, bool pathfinder, std::string& buffer);
+void skills(std::string& field, const RollChanges& changes, bool pathfinder, std::string& buffer);
 // Every "DC n" (`word` "DC ", or "dc " in lowered texts).
-void difficultyClasses(std::string& text, int change, std::string_view word, std::string& buffer);
+void difficultyClasses(std::string& field, int change, std::string_view word, std::string& buffer);
 // The condensed attacks, "bite +4 (1d4 plus 1d4 fire)", an item for each of the attacks (before
 // their rewriting): the bonus and the damage's first dice, and with advanced the DCs.
-void condensedAttacks(std::string& text, std::string_view attacks, const RollChanges& changes,
+void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
                       bool finesse, std::string& buffer);
-void armorClass(std::string& text, std::string& buffer);
+void armorClass(std::string& field, std::string& buffer);
 // The hit dice "6d10+24 (57 hp)" and the points they give (`points`, in and out: the points
 // read from elsewhere when the text has none, or -1).
-void hitDice(std::string& text, int hitDiceRead, int perDie, int& points, std::string& buffer);
+void hitDice(std::string& field, int hitDiceRead, int perDie, int& points, std::string& buffer);
 // A rating's text moved by whole steps along 1/8, 1/6, 1/4, 1/3, 1/2, 1, 2, ...
-void rating(std::string& text, int cr, int steps);
+void rating(std::string& field, int cr, int steps);
 
 }  // namespace quick
 
