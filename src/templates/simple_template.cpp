@@ -432,12 +432,11 @@ void condensedAttacks(std::string& field, std::string_view attacks, const RollCh
 
 }  // namespace quick
 
-void Monster::applySimpleTemplates(unsigned templates) {
+void Monster::applySimpleTemplates(unsigned templates, std::string& buffer) {
   const RollChanges changes = rollChanges(templates);
   if (!changes.any()) return;
   const bool finesse = field(FIELD_FEATS).find("Weapon Finesse") != std::string::npos;
   const bool inPathfinder = pathfinder.block;
-  std::string buffer;  // every field's new text is built here
 
   int points = -1;
   if (const auto number = nextNumber(field(FIELD_HIT_POINTS), 0)) points = number->value;

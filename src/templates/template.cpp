@@ -196,9 +196,10 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
     return false;
   }
   const std::string simpleNames = simpleTemplateNames(templates);
+  std::string buffer;
   for (Monster& monster : monsters) {
     // The simple templates move the rating that the alignment template then reads.
-    monster.applySimpleTemplates(templates);
+    monster.applySimpleTemplates(templates, buffer);
     for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
       if (asks(templates, texts.code)) monster.applyTemplate(texts.code);
     }
