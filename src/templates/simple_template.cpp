@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "monster/ascii.h"
 #include "monster/monster.h"
