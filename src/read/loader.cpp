@@ -8,6 +8,8 @@
 #include "monster/text_cut.h"
 #include "read/block_text.h"
 #include "read/fifth/fifth_block.h"
+#include "read/json/json_monsters.h"
+#include "read/json/json_values.h"
 #include "read/line_reader.h"
 #include "read/markup/markup_text.h"
 #include "read/pathfinder/pathfinder_block.h"
@@ -176,10 +178,55 @@ bool prepared(MonsterGroup& group) {
   return true;
 }
 
+// Whether the source begins as a JSON file does; reads only as far as it needs.
+bool beginsAsJson(LineReader& reader) {
+  std::string head;
+  std::string line;
+  while (reader.readLine(line)) {
+    head += line;
+    // Decided once something else than blanks and "[" came, and a "{" has its next sign.
+    const std::size_t sign = head.find_first_not_of(" \t\r\n[");
+    if (sign == std::string::npos) continue;
+    if (head[sign] != '{' || head.find_first_not_of(" \t\r\n", sign + 1) != std::string::npos) {
+      break;
+    }
+  }
+  return looksLikeJson(head);
+}
+
+// Reads the monsters of a tool's JSON file: all of it, or nothing when it is no valid JSON.
+bool loadJson(MonsterGroup& group, LineReader& reader) {
+  std::string text;
+  {
+    std::string line;
+    while (reader.readLine(line)) text += line;
+  }
+  if (reader.failed()) return readError();
+  JsonProblem problem;
+  const bool read = readJsonMonsters(
+      text,
+      [&](const std::string& lines, bool pathfinder) {
+        readStatblockLines(group, lines, pathfinder);
+      },
+      problem);
+  if (!read) {
+    group.monsters.clear();
+    printLine("loadFromFile(): cannot read the JSON on line " + std::to_string(problem.line) +
+              ": " + problem.text);
+    return false;
+  }
+  return prepared(group);
+}
+
 // Reads plain text, or the plain text of a markup file (`markup`), which is not looked at for
 // markup again.
 bool loadPlainOrMarkup(MonsterGroup& group, TextSource& source, const MarkupText* markup) {
   LineReader reader(source);
+  if (markup == nullptr) {
+    const bool json = beginsAsJson(reader);
+    if (reader.failed() || !reader.rewind()) return readError();
+    if (json) return loadJson(group, reader);
+  }
   std::size_t widest = 0;
   BlockDetector blocks;
   FifthEditionDetector fifthEdition;

@@ -3,6 +3,7 @@
 #include <yaml.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -111,6 +112,8 @@ std::string valueText(std::string_view raw) {
       joined.begin(), joined.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   return inlineLine(joined);
 }
+
+}  // namespace
 
 // Builds a statblock from the parser's events. Collections below an item are not read.
 class StatblockBuilder {
@@ -320,6 +323,16 @@ void StatblockBuilder::putItem(Frame& parent, StatItem item) {
     value_->items[at->second] = std::move(item);
   }
 }
+
+StatblockEvents::StatblockEvents(Statblock& block)
+    : builder_(std::make_unique<StatblockBuilder>(block)) {}
+StatblockEvents::~StatblockEvents() = default;
+void StatblockEvents::scalar(std::string_view raw, bool alias) { builder_->scalar(raw, alias); }
+void StatblockEvents::open(bool map) { builder_->open(map); }
+void StatblockEvents::close() { builder_->close(); }
+std::size_t StatblockEvents::depth() const { return builder_->depth(); }
+
+namespace {
 
 constexpr std::size_t DEEPEST = 64;
 

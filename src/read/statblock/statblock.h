@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -95,6 +96,25 @@ struct Statblock {
     const StatValue& value = (*this)[key];
     return value.isText ? std::string_view(value.text) : std::string_view();
   }
+};
+
+class StatblockBuilder;
+
+// Builds a statblock from a parser's events, as `readStatblock` does from libyaml's: a scalar
+// (an alias has no text), a collection opened (a map or a list), the innermost one closed.
+class StatblockEvents {
+ public:
+  explicit StatblockEvents(Statblock& block);
+  ~StatblockEvents();
+  StatblockEvents(const StatblockEvents&) = delete;
+  StatblockEvents& operator=(const StatblockEvents&) = delete;
+  void scalar(std::string_view raw, bool alias = false);
+  void open(bool map);
+  void close();
+  std::size_t depth() const;
+
+ private:
+  std::unique_ptr<StatblockBuilder> builder_;
 };
 
 // Why a statblock could not be read: the line of the text (from 0) and libyaml's words.
