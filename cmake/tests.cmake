@@ -36,6 +36,9 @@ add_executable(veldarin_unit_tests
   src/read/to_int_test.cpp
   src/read/markup/markup_text_test.cpp
   src/read/statblock/statblock_test.cpp
+  src/read/json/json_values_test.cpp
+  src/read/json/fivetools_tags_test.cpp
+  src/read/json/json_monsters_test.cpp
   src/read/pathfinder/pathfinder_block_test.cpp
   src/read/fifth/ability_table_test.cpp
   src/read/fifth/fifth_block_test.cpp

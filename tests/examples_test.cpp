@@ -37,7 +37,8 @@ TEST(ExamplesTest, EveryFormatAndTemplateMatchesTheStoredSummary) {
                 {"examples", "pathfinder-note", {"t0"}, ".md"},
                 {"examples", "fen-vermin", {"t0"}, ".md"},
                 {"examples", "statblock-note", {"t0"}, ".md"},
-                {"examples", "pathfinder-statblock", {"t0"}, ".md"}};
+                {"examples", "pathfinder-statblock", {"t0"}, ".md"},
+                {"examples", "tool-bestiary", {"t0"}, ".json"}};
   for (const auto& [folder, example, switches, extension] : inputs) {
     const std::string table = sourceFile(folder + "/" + example + extension);
     ASSERT_FALSE(table.empty()) << example;

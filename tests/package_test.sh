@@ -19,7 +19,8 @@ for path in ./usr/bin/veldarin ./usr/share/man/man1/veldarin.1.gz \
   ./usr/share/doc/veldarin/examples/pathfinder-note.md \
   ./usr/share/doc/veldarin/examples/fen-vermin.md \
   ./usr/share/doc/veldarin/examples/statblock-note.md \
-  ./usr/share/doc/veldarin/examples/pathfinder-statblock.md; do
+  ./usr/share/doc/veldarin/examples/pathfinder-statblock.md \
+  ./usr/share/doc/veldarin/examples/tool-bestiary.json; do
   grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libc6' || { echo "no computed dependencies"; exit 1; }

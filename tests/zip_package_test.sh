@@ -15,6 +15,7 @@ texts="$texts examples/marsh-drakes.txt examples/pathfinder-beasts.txt"
 texts="$texts examples/fifth-edition-beasts.txt examples/homebrew-toad.md"
 texts="$texts examples/pathfinder-note.md examples/fen-vermin.md"
 texts="$texts examples/statblock-note.md examples/pathfinder-statblock.md"
+texts="$texts examples/tool-bestiary.json"
 expected="$texts veldarin.exe"
 found="$(cd "$top" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
 [ "$found" = "$(tr ' ' '\n' <<<"$expected" | sort | tr '\n' ' ')" ] || {

@@ -377,6 +377,28 @@ TEST(LoaderTest, StatblockNotes) {
   }
 }
 
+// Tools' JSON is told before markup, which its texts hold; a file that only looks like it is
+// read as before.
+TEST(LoaderTest, ToolJson) {
+  const std::string goblin = R"j({"name": "Goblin <br> **X**", "type": "Small humanoid", "ac": 15, "hp": 7})j";
+  const std::string block = "\n```statblock\nname: Imp\ntype: Tiny fiend\nac: 13\nhp: 1\n```\n";
+  const struct {
+    std::string content;
+    const char* name;  // of the first monster, or what the loader printed
+  } cases[] = {
+      {"\xEF\xBB\xBF\n[\n[\"Goblin\", " + goblin + "]]", "Goblin X"},
+      {"{\"monsters\": [" + goblin + ",\n" + goblin + "]", 
+       "loadFromFile(): cannot read the JSON on line 2: a ',' or a closing bracket is expected\n"},
+      {"[]", "loadFromFile(): found no data.\n"},
+      {"[Imp]" + block, "Imp"},
+      {"{{frontCover}}" + block, "Imp"},
+  };
+  for (const auto& c : cases) {
+    const Load load(c.content);
+    EXPECT_EQ(load.ok ? load.text(0, FIELD_NAME) : load.output, c.name) << c.content;
+  }
+}
+
 TEST(LoaderTest, LongLinesAreReadWhole) {
   const std::string longValue(100'000, 'x');
   const Load table("G\n\tA\tB\n\tT1\tT2\nFeats\t" + longValue + "\ty\nSkills\ts\tt\n");

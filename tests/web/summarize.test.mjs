@@ -42,7 +42,8 @@ const STORED = [['examples', 'marsh-drakes', [...ALIGNMENT, 't4,1']], ['examples
   ['examples', 'fifth-edition-beasts', ['t0', 'c5']], ['tests/bestiary', 'twenty-blocks', ['t1']],
   ['tests/bestiary', 'twelve-columns', ['t2']],
   ['examples', 'homebrew-toad', ['t0'], '.md'], ['examples', 'pathfinder-note', ['t0'], '.md'], ['examples', 'fen-vermin', ['t0'], '.md'],
-  ['examples', 'statblock-note', ['t0'], '.md'], ['examples', 'pathfinder-statblock', ['t0'], '.md']];
+  ['examples', 'statblock-note', ['t0'], '.md'], ['examples', 'pathfinder-statblock', ['t0'], '.md'],
+  ['examples', 'tool-bestiary', ['t0'], '.json']];
 
 test('the examples and bestiaries give the stored summaries in every format', () => {
   for (const [folder, example, switches, extension = '.txt'] of STORED) {

@@ -1,6 +1,8 @@
 #include "read/json/json_values.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -103,10 +105,63 @@ constexpr std::size_t DEEPEST = 64;
 
 using Json = nlohmann::json;
 
+// The parser hands a fraction's text, but makes one too large for a double (1e400) an error. So
+// every number it hands as a fraction is found first, in file order, with its text in the file,
+// and one too large is given to the parser as "0.0..." of the same length.
+struct Fractions {
+  std::vector<std::string_view> texts;
+  std::string patched;  // the text with the large fractions replaced, when there are any
+};
+
+bool handedAsFraction(std::string_view number) {
+  if (number.find_first_of(".eE") != std::string_view::npos) return true;
+  // An integer beyond 64 bits is read as a fraction.
+  const bool negative = number.starts_with('-');
+  const std::string_view digits = number.substr(negative ? 1 : 0);
+  const std::string_view most = negative ? "9223372036854775808" : "18446744073709551615";
+  return digits.size() > most.size() || (digits.size() == most.size() && digits > most);
+}
+
+Fractions findFractions(std::string_view text) {
+  Fractions found;
+  bool inText = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inText) {
+      if (c == '\\') {
+        ++i;
+      } else if (c == '"') {
+        inText = false;
+      }
+      continue;
+    }
+    if (c == '"') {
+      inText = true;
+      continue;
+    }
+    if (c != '-' && !(c >= '0' && c <= '9')) continue;
+    const std::size_t end = std::min(text.find_first_not_of("0123456789+-.eE", i), text.size());
+    const std::string_view number = text.substr(i, end - i);
+    i = end - 1;
+    if (!handedAsFraction(number)) continue;
+    found.texts.push_back(number);
+    if (std::isfinite(std::strtod(std::string(number).c_str(), nullptr))) continue;
+    if (found.patched.empty()) found.patched = text;
+    const std::size_t zero = number.starts_with('-') ? 1 : 0;
+    if (number.size() < zero + 3) continue;
+    std::string finite(number.size(), '0');
+    if (zero == 1) finite[0] = '-';
+    finite[zero + 1] = '.';
+    found.patched.replace(i + 1 - number.size(), number.size(), finite);
+  }
+  return found;
+}
+
 // Fills the values from the parser's events, counting how deep the collections nest.
 class ValuesBuilder : public nlohmann::json_sax<Json> {
  public:
-  explicit ValuesBuilder(JsonValues& values) : values_(values) {}
+  ValuesBuilder(JsonValues& values, const Fractions& fractions)
+      : values_(values), fractions_(fractions) {}
 
   bool null() override { return scalar(JsonKind::NONE, {}); }
   bool boolean(bool value) override {
@@ -119,7 +174,9 @@ class ValuesBuilder : public nlohmann::json_sax<Json> {
     return scalar(JsonKind::NUMBER, std::to_string(value));
   }
   bool number_float(number_float_t, const string_t& text) override {
-    return scalar(JsonKind::NUMBER, text);
+    const std::size_t next = fraction_++;
+    return scalar(JsonKind::NUMBER,
+                  next < fractions_.texts.size() ? fractions_.texts[next] : std::string_view(text));
   }
   bool string(string_t& text) override { return scalar(JsonKind::TEXT, text); }
   bool binary(binary_t&) override { return true; }
@@ -174,6 +231,8 @@ class ValuesBuilder : public nlohmann::json_sax<Json> {
   }
 
   JsonValues& values_;
+  const Fractions& fractions_;
+  std::size_t fraction_ = 0;
   std::vector<Open> open_;
   std::string key_;
   bool tooDeep_ = false;
@@ -218,7 +277,7 @@ std::string problemText(std::string_view message) {
   if (says("invalid string: control character")) return "a control character inside a text";
   if (says("ill-formed UTF-8")) return "an invalid UTF-8 byte inside a text";
   if (says("invalid string:")) return "an invalid escape";
-  if (says("expected end of input")) return "something after the end of the data";
+  if (says("; expected end of input")) return "something after the end of the data";
   if (says("while parsing object key")) return "a key in double quotes is expected";
   if (says("while parsing object separator")) return "a ':' is expected";
   if (says("while parsing object -") || says("while parsing array -")) {
@@ -235,9 +294,11 @@ bool readJsonValues(std::string_view text, JsonValues& values, JsonProblem& prob
     problem = {lineAt(text, text.size()), "a file larger than 4 GB"};
     return false;
   }
-  ValuesBuilder builder(values);
-  if (Json::sax_parse(text.begin(), text.end(), &builder, nlohmann::detail::input_format_t::json,
-                      true, false)) {
+  const Fractions fractions = findFractions(text);
+  const std::string_view parsed = fractions.patched.empty() ? text : fractions.patched;
+  ValuesBuilder builder(values, fractions);
+  if (Json::sax_parse(parsed.begin(), parsed.end(), &builder,
+                      nlohmann::detail::input_format_t::json, true, false)) {
     return true;
   }
   values = {};
