@@ -380,14 +380,15 @@ TEST(LoaderTest, StatblockNotes) {
 // Tools' JSON is told before markup, which its texts hold; a file that only looks like it is
 // read as before.
 TEST(LoaderTest, ToolJson) {
-  const std::string goblin = R"j({"name": "Goblin <br> **X**", "type": "Small humanoid", "ac": 15, "hp": 7})j";
+  const std::string goblin =
+      R"j({"name": "Goblin <br> **X**", "type": "Small humanoid", "ac": 15, "hp": 7})j";
   const std::string block = "\n```statblock\nname: Imp\ntype: Tiny fiend\nac: 13\nhp: 1\n```\n";
   const struct {
     std::string content;
     const char* name;  // of the first monster, or what the loader printed
   } cases[] = {
       {"\xEF\xBB\xBF\n[\n[\"Goblin\", " + goblin + "]]", "Goblin X"},
-      {"{\"monsters\": [" + goblin + ",\n" + goblin + "]", 
+      {"{\"monsters\": [" + goblin + ",\n" + goblin + "]",
        "loadFromFile(): cannot read the JSON on line 2: a ',' or a closing bracket is expected\n"},
       {"[]", "loadFromFile(): found no data.\n"},
       {"[Imp]" + block, "Imp"},

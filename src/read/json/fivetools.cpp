@@ -60,8 +60,8 @@ std::string replaced(std::string_view text, const Replacement& edit) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::string_view rest = text.substr(at);
-    const bool match = edit.anyCase ? startsWithIgnoringCase(rest, edit.from)
-                                    : rest.starts_with(edit.from);
+    const bool match =
+        edit.anyCase ? startsWithIgnoringCase(rest, edit.from) : rest.starts_with(edit.from);
     if (match) {
       made += edit.to;
       at += edit.from.size();
@@ -321,7 +321,9 @@ void entryLines(const Entry& entry, Index entries, std::string& lines) {
     if (!lines.empty()) lines += '\n';
     lines += line;
   };
-  const auto each = [&](Index list) { return values.isArray(list) ? values.children(list) : std::vector<Index>{list}; };
+  const auto each = [&](Index list) {
+    return values.isArray(list) ? values.children(list) : std::vector<Index>{list};
+  };
   for (const Index item : each(entries)) {
     if (values.isScalar(item)) {
       add({}, descriptionText(entry.raw(item)));

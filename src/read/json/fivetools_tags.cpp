@@ -129,7 +129,9 @@ Shown shownBy(std::string_view text, const Tag& tag) {
   } else if (name == "recharge") {
     if (first.empty()) return {"(Recharge 6)", 0, 0, {}};
     shown.before = "(Recharge ";
-    shown.after = "\xE2\x80\x93" "6)";
+    shown.after =
+        "\xE2\x80\x93"
+        "6)";
   } else if (tag.bars[1] != NONE && tag.bars[1] + 1 < tag.close) {
     // The display text, when given.
     shown.from = tag.bars[1] + 1;

@@ -15,7 +15,8 @@ TEST(FivetoolsTagsTest, UndoesTagsInnerFirst) {
       {"{@atk mw,rw} {@hit 5} to hit. {@h}7 ({@damage 1d8 + 3})",
        "Melee or Ranged Weapon Attack: +5 to hit. Hit: 7 (1d8 + 3)"},
       {"{@atkr m} {@hit -1}, {@dc 13}, {@recharge 5}, {@recharge}",
-       "Melee Attack Roll: -1, DC 13, (Recharge 5\xE2\x80\x93" "6), (Recharge 6)"},
+       "Melee Attack Roll: -1, DC 13, (Recharge 5\xE2\x80\x93"
+       "6), (Recharge 6)"},
       {"{@actSave dex} {@actSaveFail} {@chance 50} {@scaledamage 1d6|3-9|2d6}",
        "Dexterity Saving Throw: Failure: 50 percent 2d6"},
       {"{@spell fire bolt|phb}, {@creature goblin|mm|goblins}, {@b {@i deep}}",

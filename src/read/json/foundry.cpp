@@ -28,13 +28,24 @@ constexpr auto SIZES = std::to_array<Label>({{"tiny", "Tiny"},
                                              {"huge", "Huge"},
                                              {"grg", "Gargantuan"}});
 
-constexpr auto SKILLS = std::to_array<Label>(
-    {{"acr", "Acrobatics"},    {"ani", "Animal Handling"}, {"arc", "Arcana"},
-     {"ath", "Athletics"},     {"dec", "Deception"},       {"his", "History"},
-     {"ins", "Insight"},       {"itm", "Intimidation"},    {"inv", "Investigation"},
-     {"med", "Medicine"},      {"nat", "Nature"},          {"prc", "Perception"},
-     {"prf", "Performance"},   {"per", "Persuasion"},      {"rel", "Religion"},
-     {"slt", "Sleight of Hand"}, {"ste", "Stealth"},       {"sur", "Survival"}});
+constexpr auto SKILLS = std::to_array<Label>({{"acr", "Acrobatics"},
+                                              {"ani", "Animal Handling"},
+                                              {"arc", "Arcana"},
+                                              {"ath", "Athletics"},
+                                              {"dec", "Deception"},
+                                              {"his", "History"},
+                                              {"ins", "Insight"},
+                                              {"itm", "Intimidation"},
+                                              {"inv", "Investigation"},
+                                              {"med", "Medicine"},
+                                              {"nat", "Nature"},
+                                              {"prc", "Perception"},
+                                              {"prf", "Performance"},
+                                              {"per", "Persuasion"},
+                                              {"rel", "Religion"},
+                                              {"slt", "Sleight of Hand"},
+                                              {"ste", "Stealth"},
+                                              {"sur", "Survival"}});
 
 constexpr auto LANGUAGES = std::to_array<Label>(
     {{"deep", "Deep Speech"}, {"cant", "Thieves' Cant"}, {"druidic", "Druidic"}});
@@ -137,11 +148,11 @@ std::string traitText(const JsonValues& values, Index trait, bool languages) {
     const std::string_view named = languages ? labelOf(LANGUAGES, code) : std::string_view();
     texts.push_back(named.empty() ? (languages ? capitalized(code) : code) : std::string(named));
   }
-  forEachPart(memberText(values, trait, "custom"),
-              [&](std::string_view part) { texts.emplace_back(trimmed(part)); }, ";");
+  forEachPart(
+      memberText(values, trait, "custom"),
+      [&](std::string_view part) { texts.emplace_back(trimmed(part)); }, ";");
   if (languages) {
-    const std::string telepathy =
-        textAt(values, trait, {"communication", "telepathy", "value"});
+    const std::string telepathy = textAt(values, trait, {"communication", "telepathy", "value"});
     if (!telepathy.empty()) texts.push_back("telepathy " + telepathy + " ft.");
   }
   return joinedTexts(texts);
@@ -173,7 +184,8 @@ std::string descriptionOf(std::string_view html, std::string_view name) {
     if (encoded || html[at] == '&' || html[at] == '@') {
       // "&Reference[Prone apply=false]", "@UUID[...]{Fireball}".
       const std::size_t open = html.find('[', at);
-      const std::string_view word = html.substr(at + 1, open == std::string_view::npos ? 0 : open - at - 1);
+      const std::string_view word =
+          html.substr(at + 1, open == std::string_view::npos ? 0 : open - at - 1);
       const bool marked = !word.empty() && std::all_of(word.begin(), word.end(), isLetterChar);
       const std::size_t close = marked ? html.find(']', open) : std::string_view::npos;
       if (close != std::string_view::npos) {
@@ -208,7 +220,12 @@ std::string usesText(const JsonValues& values, Index uses) {
     if (period == "day" && !most.empty()) return " (" + most + "/Day)";
     if (period == "recharge") {
       const std::string from = memberText(values, recovery, "formula");
-      return " (Recharge " + (from.empty() ? "6" : from + "\xE2\x80\x93" "6") + ")";
+      return " (Recharge " +
+             (from.empty() ? "6"
+                           : from +
+                                 "\xE2\x80\x93"
+                                 "6") +
+             ")";
     }
   }
   return {};
@@ -221,9 +238,7 @@ std::string signedNumber(int value) {
 // "12 (2d6 + 5) bludgeoning damage" from a damage part.
 std::string damageText(const JsonValues& values, Index part, int bonus) {
   const Index custom = values.member(part, "custom");
-  std::string type = plainText(values, values.at(values.member(part, "types")).count > 0
-                                            ? values.at(values.member(part, "types")).firstChild
-                                            : JsonValue::NO_VALUE);
+  const std::string type = plainText(values, values.first(values.member(part, "types")));
   const std::string suffix = type.empty() ? " damage" : " " + type + " damage";
   if (memberText(values, custom, "enabled") == "true") {
     return memberText(values, custom, "formula") + suffix;
@@ -255,7 +270,8 @@ std::string attackText(const Actor& actor, Index system, Index activity) {
   }
   const int modifier = actor.modifier(ability);
   const int magic = toInt(memberText(values, system, "magicalBonus"));
-  const int toHit = modifier + actor.proficiency + magic + toInt(memberText(values, attack, "bonus"));
+  const int toHit =
+      modifier + actor.proficiency + magic + toInt(memberText(values, attack, "bonus"));
   std::string text = std::string(ranged ? "Ranged" : "Melee") + (spell ? " Spell" : " Weapon") +
                      " Attack: " + signedNumber(toHit) + " to hit, ";
   const Index range = values.member(system, "range");
@@ -333,8 +349,8 @@ void readItems(const Actor& actor, Index items, std::string_view name, Statblock
       description = descriptionOf(html, name);
     }
     std::string limits = usesText(values, values.member(system, "uses"));
-    const std::string cost = activities.empty() ? std::string()
-                                                : textAt(values, activities[0], {"activation", "value"});
+    const std::string cost =
+        activities.empty() ? std::string() : textAt(values, activities[0], {"activation", "value"});
     if (section == StatKey::LEGENDARY_ACTIONS && toInt(cost) > 1) {
       limits += " (Costs " + cost + " Actions)";
     }
@@ -385,11 +401,13 @@ Statblock foundryBlock(const JsonValues& values, Index actorIndex) {
                       static_cast<int>(times * actor.proficiency);
     if (values.key(skill) == "prc") perception = total;
     const std::string_view label = labelOf(SKILLS, values.key(skill));
-    if (!label.empty()) addItem(block, StatKey::SKILLSAVES, std::string(label), signedNumber(total));
+    if (!label.empty())
+      addItem(block, StatKey::SKILLSAVES, std::string(label), signedNumber(total));
   }
   setText(block, StatKey::DAMAGE_VULNERABILITIES,
           traitText(values, values.member(traits, "dv"), false));
-  setText(block, StatKey::DAMAGE_RESISTANCES, traitText(values, values.member(traits, "dr"), false));
+  setText(block, StatKey::DAMAGE_RESISTANCES,
+          traitText(values, values.member(traits, "dr"), false));
   setText(block, StatKey::DAMAGE_IMMUNITIES, traitText(values, values.member(traits, "di"), false));
   setText(block, StatKey::CONDITION_IMMUNITIES,
           traitText(values, values.member(traits, "ci"), false));

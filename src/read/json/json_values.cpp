@@ -164,9 +164,7 @@ class ValuesBuilder : public nlohmann::json_sax<Json> {
       : values_(values), fractions_(fractions) {}
 
   bool null() override { return scalar(JsonKind::NONE, {}); }
-  bool boolean(bool value) override {
-    return scalar(JsonKind::BOOLEAN, value ? "true" : "false");
-  }
+  bool boolean(bool value) override { return scalar(JsonKind::BOOLEAN, value ? "true" : "false"); }
   bool number_integer(number_integer_t value) override {
     return scalar(JsonKind::NUMBER, std::to_string(value));
   }

@@ -39,8 +39,9 @@ class JsonValues {
   bool isArray(Index index) const { return valid(index) && at(index).kind == JsonKind::ARRAY; }
   bool isText(Index index) const { return valid(index) && at(index).kind == JsonKind::TEXT; }
   bool isScalar(Index index) const {
-    return valid(index) && (at(index).kind == JsonKind::TEXT || at(index).kind == JsonKind::NUMBER ||
-                            at(index).kind == JsonKind::BOOLEAN);
+    return valid(index) &&
+           (at(index).kind == JsonKind::TEXT || at(index).kind == JsonKind::NUMBER ||
+            at(index).kind == JsonKind::BOOLEAN);
   }
   static bool valid(Index index) { return index != JsonValue::NO_VALUE; }
 
@@ -51,6 +52,11 @@ class JsonValues {
   Index member(Index object, std::string_view name) const;
   // Holds a value that is not absent (null, "", [] or {} are absent).
   bool has(Index object, std::string_view name) const;
+  // A collection's first child; NO_VALUE when it has none or is no collection.
+  Index first(Index collection) const {
+    return isObject(collection) || isArray(collection) ? at(collection).firstChild
+                                                       : JsonValue::NO_VALUE;
+  }
   // A collection's children in file order; an object's keys once, where their last value stands.
   std::vector<Index> children(Index collection) const;
 

@@ -14,10 +14,18 @@ TEST(JsonValuesTest, WhichFilesAreJson) {
     const char* text;
     bool json;
   } cases[] = {
-      {"{\"name\": 1}", true},   {"\xEF\xBB\xBF", false},   {" [ \n[{\"fields\"", true},
-      {"[[\"Imp\", {", true},    {"[]", true},              {"{ \n }", true},
-      {"{{frontCover}}", false}, {"[[Goblin]]", false},     {"[Goblin]", false},
-      {"[[[1", false},           {"{\n\n", false},          {"Goblin {\"a\"", false},
+      {"{\"name\": 1}", true},
+      {"\xEF\xBB\xBF", false},
+      {" [ \n[{\"fields\"", true},
+      {"[[\"Imp\", {", true},
+      {"[]", true},
+      {"{ \n }", true},
+      {"{{frontCover}}", false},
+      {"[[Goblin]]", false},
+      {"[Goblin]", false},
+      {"[[[1", false},
+      {"{\n\n", false},
+      {"Goblin {\"a\"", false},
   };
   for (const auto& [text, json] : cases) EXPECT_EQ(looksLikeJson(text), json) << text;
 }
@@ -54,8 +62,8 @@ TEST(JsonValuesTest, ProblemsGiveTheirLine) {
 TEST(JsonValuesTest, KeepsNumbersAsTextAndTheLastOfDuplicateKeys) {
   JsonValues values;
   JsonProblem problem;
-  ASSERT_TRUE(readJsonValues(R"({"a": 1, "b": 10.000, "c": 1e400, "a": 2, "d": null})", values,
-                             problem));
+  ASSERT_TRUE(
+      readJsonValues(R"({"a": 1, "b": 10.000, "c": 1e400, "a": 2, "d": null})", values, problem));
   const JsonValues::Index root = values.root();
   EXPECT_EQ(memberText(values, root, "a"), "2");
   EXPECT_EQ(memberText(values, root, "b"), "10");

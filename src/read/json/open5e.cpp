@@ -19,10 +19,9 @@ constexpr std::string_view ABILITIES[] = {"strength",     "dexterity", "constitu
                                           "intelligence", "wisdom",    "charisma"};
 
 constexpr std::string_view SKILLS[] = {
-    "acrobatics", "animal_handling", "arcana",       "athletics", "deception",
-    "history",    "insight",         "intimidation", "investigation", "medicine",
-    "nature",     "perception",      "performance",  "persuasion",    "religion",
-    "sleight_of_hand", "stealth",    "survival"};
+    "acrobatics",  "animal_handling", "arcana",        "athletics",       "deception", "history",
+    "insight",     "intimidation",    "investigation", "medicine",        "nature",    "perception",
+    "performance", "persuasion",      "religion",      "sleight_of_hand", "stealth",   "survival"};
 
 // "sleight_of_hand" as "Sleight Of Hand": underscores spaces, title case.
 std::string titled(std::string_view key) {
@@ -77,7 +76,10 @@ std::string actionName(const JsonValues& values, Index fields) {
   const std::string uses = memberText(values, fields, "uses_type");
   const std::string param = memberText(values, fields, "uses_param");
   if (uses == "PER_DAY") name += " (" + param + "/Day)";
-  if (uses == "RECHARGE_ON_ROLL") name += " (Recharge " + param + "\xE2\x80\x93" "6)";
+  if (uses == "RECHARGE_ON_ROLL")
+    name += " (Recharge " + param +
+            "\xE2\x80\x93"
+            "6)";
   if (uses == "RECHARGE_AFTER_REST") name += " (Recharges after a Short or Long Rest)";
   const std::string cost = memberText(values, fields, "legendary_action_cost");
   if (!cost.empty() && cost != "1" && cost != "0") name += " (Costs " + cost + " Actions)";

@@ -53,8 +53,8 @@ std::string psrdLines(const JsonValues& values, Index creature) {
   line(parts({{"AC", "ac"}}));
   line(parts({{"hp", "hp"}}));
   std::string saves;
-  for (const auto& [label, key] : {Part{"Fort", "fortitude"}, Part{"Ref", "reflex"},
-                                   Part{"Will", "will"}}) {
+  for (const auto& [label, key] :
+       {Part{"Fort", "fortitude"}, Part{"Ref", "reflex"}, Part{"Will", "will"}}) {
     const std::string value = text(key);
     if (value.empty()) continue;
     if (!saves.empty()) saves += ", ";

@@ -57,8 +57,8 @@ std::string namesText(Value value, bool lower) {
   if (values.isScalar(value.index)) return plainText(values, value.index);
   std::vector<std::string> names;
   for (const Index item : values.children(value.index)) {
-    std::string name = values.isObject(item) ? memberText(values, item, "name")
-                                             : plainText(values, item);
+    std::string name =
+        values.isObject(item) ? memberText(values, item, "name") : plainText(values, item);
     names.push_back(lower ? lowerCased(name) : name);
   }
   return joinedTexts(names);
@@ -186,7 +186,9 @@ std::string usageText(const JsonValues& values, Index usage) {
   const std::string type = memberText(values, usage, "type");
   if (type == "per day") return "(" + memberText(values, usage, "times") + "/Day)";
   if (type == "recharge on roll") {
-    return "(Recharge " + memberText(values, usage, "min_value") + "\xE2\x80\x93" "6)";
+    return "(Recharge " + memberText(values, usage, "min_value") +
+           "\xE2\x80\x93"
+           "6)";
   }
   if (type == "recharge after rest") return "(Recharges after a Short or Long Rest)";
   return {};
@@ -242,8 +244,8 @@ Statblock srdApiBlock(const JsonValues& values, Index recordIndex) {
   readSection(record, {"actions", "actions_json"}, StatKey::ACTIONS, block);
   readSection(record, {"bonus_actions", "bonus_actions_json"}, StatKey::BONUS_ACTIONS, block);
   readSection(record, {"reactions", "reactions_json"}, StatKey::REACTIONS, block);
-  readSection(record, {"legendary_actions", "legendary_actions_json"},
-              StatKey::LEGENDARY_ACTIONS, block);
+  readSection(record, {"legendary_actions", "legendary_actions_json"}, StatKey::LEGENDARY_ACTIONS,
+              block);
   return block;
 }
 

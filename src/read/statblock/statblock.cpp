@@ -327,10 +327,18 @@ void StatblockBuilder::putItem(Frame& parent, StatItem item) {
 StatblockEvents::StatblockEvents(Statblock& block)
     : builder_(std::make_unique<StatblockBuilder>(block)) {}
 StatblockEvents::~StatblockEvents() = default;
-void StatblockEvents::scalar(std::string_view raw, bool alias) { builder_->scalar(raw, alias); }
-void StatblockEvents::open(bool map) { builder_->open(map); }
-void StatblockEvents::close() { builder_->close(); }
-std::size_t StatblockEvents::depth() const { return builder_->depth(); }
+void StatblockEvents::scalar(std::string_view raw, bool alias) {
+  builder_->scalar(raw, alias);
+}
+void StatblockEvents::open(bool map) {
+  builder_->open(map);
+}
+void StatblockEvents::close() {
+  builder_->close();
+}
+std::size_t StatblockEvents::depth() const {
+  return builder_->depth();
+}
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
