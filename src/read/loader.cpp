@@ -204,7 +204,7 @@ bool loadJson(MonsterGroup& group, LineReader& reader) {
   if (reader.failed()) return readError();
   JsonProblem problem;
   const bool read = readJsonMonsters(
-      text,
+      std::move(text),
       [&](const std::string& lines, bool pathfinder) {
         readStatblockLines(group, lines, pathfinder);
       },

@@ -162,9 +162,11 @@ class Monsters {
 
 }  // namespace
 
-bool readJsonMonsters(std::string_view text, const Each& each, JsonProblem& problem) {
+bool readJsonMonsters(std::string&& text, const Each& each, JsonProblem& problem) {
   JsonValues values;
-  if (!readJsonValues(text, values, problem)) return false;
+  const bool read = readJsonValues(text, values, problem);
+  std::string().swap(text);
+  if (!read) return false;
   Monsters(values, each).read();
   return true;
 }

@@ -11,7 +11,7 @@ std::string linesOf(const std::string& json) {
   std::string lines;
   JsonProblem problem;
   EXPECT_TRUE(readJsonMonsters(
-      json,
+      std::string(json),
       [&](const std::string& block, bool pathfinder) {
         lines += (pathfinder ? "[pf]\n" : "") + block + "--\n";
       },

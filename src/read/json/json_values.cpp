@@ -14,7 +14,7 @@ namespace veldarin {
 
 std::string_view JsonValues::key(Index index) const {
   const JsonValue& value = at(index);
-  return std::string_view(pool_).substr(value.keyAt, value.keySize);
+  return std::string_view(pool_).substr(value.textAt - value.keySize, value.keySize);
 }
 
 std::string_view JsonValues::text(Index index) const {
@@ -68,7 +68,6 @@ JsonValues::Index JsonValues::add(JsonKind kind, std::string_view key, std::stri
                                   Index parent, Index& lastChild) {
   JsonValue value;
   value.kind = kind;
-  value.keyAt = static_cast<std::uint32_t>(pool_.size());
   value.keySize = static_cast<std::uint32_t>(key.size());
   pool_ += key;
   value.textAt = static_cast<std::uint32_t>(pool_.size());
@@ -108,9 +107,13 @@ using Json = nlohmann::json;
 // The parser hands a fraction's text, but makes one too large for a double (1e400) an error. So
 // every number it hands as a fraction is found first, in file order, with its text in the file,
 // and one too large is given to the parser as "0.0..." of the same length.
+// The same pass counts, from above, the values and the bytes of their texts, so that the table
+// is reserved once rather than doubled.
 struct Fractions {
   std::vector<std::string_view> texts;
   std::string patched;  // the text with the large fractions replaced, when there are any
+  std::size_t values = 1;
+  std::size_t textBytes = 0;
 };
 
 bool handedAsFraction(std::string_view number) {
@@ -128,6 +131,7 @@ Fractions findFractions(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (inText) {
+      ++found.textBytes;
       if (c == '\\') {
         ++i;
       } else if (c == '"') {
@@ -139,9 +143,11 @@ Fractions findFractions(std::string_view text) {
       inText = true;
       continue;
     }
+    if (c == ',' || c == '[' || c == '{') ++found.values;
     if (c != '-' && !(c >= '0' && c <= '9')) continue;
     const std::size_t end = std::min(text.find_first_not_of("0123456789+-.eE", i), text.size());
     const std::string_view number = text.substr(i, end - i);
+    found.textBytes += number.size();
     i = end - 1;
     if (!handedAsFraction(number)) continue;
     found.texts.push_back(number);
@@ -294,6 +300,7 @@ bool readJsonValues(std::string_view text, JsonValues& values, JsonProblem& prob
   }
   const Fractions fractions = findFractions(text);
   const std::string_view parsed = fractions.patched.empty() ? text : fractions.patched;
+  values.reserve(fractions.values, fractions.textBytes);
   ValuesBuilder builder(values, fractions);
   if (Json::sax_parse(parsed.begin(), parsed.end(), &builder,
                       nlohmann::detail::input_format_t::json, true, false)) {

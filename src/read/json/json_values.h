@@ -10,14 +10,13 @@ namespace veldarin {
 
 enum class JsonKind : std::uint8_t { NONE, BOOLEAN, NUMBER, TEXT, OBJECT, ARRAY };
 
-// One value of the file, its key and text (scalars) kept in the values' text pool, its children
-// linked in file order.
+// One value of the file, its key and then its text (scalars) kept in the values' text pool, its
+// children linked in file order.
 struct JsonValue {
   static constexpr std::uint32_t NO_VALUE = UINT32_MAX;
 
   JsonKind kind = JsonKind::NONE;
-  std::uint32_t keyAt = 0;
-  std::uint32_t keySize = 0;
+  std::uint32_t keySize = 0;  // the key stands just before the text
   std::uint32_t textAt = 0;
   std::uint32_t textSize = 0;
   std::uint32_t firstChild = NO_VALUE;
@@ -61,6 +60,10 @@ class JsonValues {
   std::vector<Index> children(Index collection) const;
 
   // Building, for the reader.
+  void reserve(std::size_t count, std::size_t textBytes) {
+    values_.reserve(count);
+    pool_.reserve(textBytes);
+  }
   Index add(JsonKind kind, std::string_view key, std::string_view text, Index parent,
             Index& lastChild);
 
