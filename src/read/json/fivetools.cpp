@@ -94,6 +94,10 @@ class Entry {
     return withoutToolTags(text);
   }
   std::string text(Index index) const { return oneLine(raw(index)); }
+  // The entry's own name, which the replacements leave as it is.
+  std::string name() const {
+    return oneLine(withoutToolTags(values_.text(values_.member(own_, "name"))));
+  }
   std::string text(std::string_view key) const { return text(get(key)); }
   std::string member(Index object, std::string_view key) const {
     return text(values_.member(object, key));
@@ -382,7 +386,7 @@ void readSections(const Entry& entry, Statblock& block) {
 Statblock entryBlock(const Entry& entry) {
   const JsonValues& values = entry.values();
   Statblock block;
-  setText(block, StatKey::NAME, entry.text("name"));
+  setText(block, StatKey::NAME, entry.name());
   setText(block, StatKey::SIZE, sizeText(entry));
   readType(entry, block);
   setText(block, StatKey::ALIGNMENT, alignmentText(entry, entry.get("alignment")));
