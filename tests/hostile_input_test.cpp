@@ -40,17 +40,21 @@ TEST(HostileInputTest, FilesThatHoldNoMonster) {
       {"only tabs", "\t\t\t\t", ""},
       {"only carriage returns", "\r\r\r\r", ""},
       {"one long line", std::string(20'000'000, 'x'), ""},
-      {"JSON nested half a million deep", [] {
+      {"JSON nested half a million deep",
+       [] {
          std::string nested;
          for (int i = 0; i < 500'000; ++i) nested += "[{\"a\":";
          return nested;
        }(),
        "loadFromFile(): cannot read the JSON on line 1: nesting deeper than 64 levels\n"},
-      {"JSON of a million keys", "{" + [] {
-         std::string keys;
-         for (int i = 0; i < 1'000'000; ++i) keys += "\"k" + std::to_string(i) + "\": 1, ";
-         return keys;
-       }() + "\"k\": 1}",
+      {"JSON of a million keys",
+       "{" +
+           [] {
+             std::string keys;
+             for (int i = 0; i < 1'000'000; ++i) keys += "\"k" + std::to_string(i) + "\": 1, ";
+             return keys;
+           }() +
+           "\"k\": 1}",
        "loadFromFile(): found no data.\n"},
   };
   for (const auto& c : cases) {

@@ -16,36 +16,29 @@ namespace {
 
 using Index = JsonValues::Index;
 
-struct Label {
-  std::string_view code;
-  std::string_view text;
-};
+constexpr auto SIZES = std::to_array<CodeLabel>({{"F", "Fine"},
+                                                 {"D", "Diminutive"},
+                                                 {"T", "Tiny"},
+                                                 {"S", "Small"},
+                                                 {"M", "Medium"},
+                                                 {"L", "Large"},
+                                                 {"H", "Huge"},
+                                                 {"G", "Gargantuan"},
+                                                 {"C", "Colossal"}});
 
-constexpr auto SIZES = std::to_array<Label>({{"F", "Fine"},
-                                             {"D", "Diminutive"},
-                                             {"T", "Tiny"},
-                                             {"S", "Small"},
-                                             {"M", "Medium"},
-                                             {"L", "Large"},
-                                             {"H", "Huge"},
-                                             {"G", "Gargantuan"},
-                                             {"C", "Colossal"}});
+constexpr auto ALIGNMENTS = std::to_array<CodeLabel>({{"L", "lawful"},
+                                                      {"N", "neutral"},
+                                                      {"NX", "neutral"},
+                                                      {"NY", "neutral"},
+                                                      {"C", "chaotic"},
+                                                      {"G", "good"},
+                                                      {"E", "evil"},
+                                                      {"U", "unaligned"},
+                                                      {"A", "any alignment"}});
 
-constexpr auto ALIGNMENTS = std::to_array<Label>({{"L", "lawful"},
-                                                  {"N", "neutral"},
-                                                  {"NX", "neutral"},
-                                                  {"NY", "neutral"},
-                                                  {"C", "chaotic"},
-                                                  {"G", "good"},
-                                                  {"E", "evil"},
-                                                  {"U", "unaligned"},
-                                                  {"A", "any alignment"}});
-
-std::string_view labelOf(std::span<const Label> labels, std::string_view code) {
-  for (const Label& label : labels) {
-    if (label.code == code) return label.text;
-  }
-  return code;
+// A code's words, or the code itself when it has none.
+std::string wordsFor(std::span<const CodeLabel> labels, const std::string& code) {
+  return std::string(labelOf(labels, code, code));
 }
 
 struct Replacement {
@@ -119,11 +112,11 @@ class Entry {
 std::string sizeText(const Entry& entry) {
   const JsonValues& values = entry.values();
   const Index size = entry.get("size");
-  if (values.isScalar(size)) return std::string(labelOf(SIZES, entry.text(size)));
+  if (values.isScalar(size)) return wordsFor(SIZES, entry.text(size));
   std::string text;
   for (const Index code : values.children(size)) {
     if (!text.empty()) text += " or ";
-    text += labelOf(SIZES, entry.text(code));
+    text += wordsFor(SIZES, entry.text(code));
   }
   return text;
 }
@@ -147,7 +140,7 @@ void readType(const Entry& entry, Statblock& block) {
   }
   const std::string swarm = entry.member(type, "swarmSize");
   if (!swarm.empty()) {
-    text = "swarm of " + std::string(labelOf(SIZES, swarm)) + " " + text + "s";
+    text = "swarm of " + wordsFor(SIZES, swarm) + " " + text + "s";
   }
   setText(block, StatKey::TYPE, text);
   std::vector<std::string> tags;
@@ -164,7 +157,7 @@ void readType(const Entry& entry, Statblock& block) {
 
 std::string alignmentText(const Entry& entry, Index alignment) {
   const JsonValues& values = entry.values();
-  if (values.isScalar(alignment)) return std::string(labelOf(ALIGNMENTS, entry.text(alignment)));
+  if (values.isScalar(alignment)) return wordsFor(ALIGNMENTS, entry.text(alignment));
   std::string text;
   for (const Index part : values.children(alignment)) {
     std::string word;
@@ -173,7 +166,7 @@ std::string alignmentText(const Entry& entry, Index alignment) {
                                          : alignmentText(entry, values.member(part, "alignment"));
       if (!text.empty() && !word.empty()) text += " or ";
     } else {
-      word = labelOf(ALIGNMENTS, entry.text(part));
+      word = wordsFor(ALIGNMENTS, entry.text(part));
       // ["N", "N"] is neutral once.
       if (text == word) continue;
       if (!text.empty()) text += ' ';
@@ -210,27 +203,17 @@ std::string speedText(const Entry& entry) {
   const JsonValues& values = entry.values();
   const Index speed = entry.get("speed");
   if (!values.isObject(speed)) return entry.text(speed);
-  const bool hover = entry.text(values.member(speed, "canHover")) == "true";
-  std::string text;
-  for (const std::string_view mode : {"walk", "burrow", "climb", "fly", "swim"}) {
-    const Index value = values.member(speed, mode);
-    std::string part;
-    if (values.isObject(value)) {
-      part = entry.member(value, "number");
-      const std::string condition = entry.member(value, "condition");
-      if (!part.empty()) part += " ft.";
-      if (!condition.empty()) part += " " + condition;
-    } else {
-      part = entry.text(value);
-      if (!part.empty()) part += " ft.";
-    }
-    if (part.empty()) continue;
-    if (mode == "fly" && hover && part.find("hover") == std::string::npos) part += " (hover)";
-    if (!text.empty()) text += ", ";
-    if (mode != "walk") text += std::string(mode) + " ";
-    text += part;
-  }
-  return text;
+  return veldarin::speedText(
+      [&](std::string_view mode) {
+        const Index value = values.member(speed, mode);
+        if (!values.isObject(value)) return entry.text(value);
+        std::string part = entry.member(value, "number");
+        if (!part.empty()) part += " ft.";
+        const std::string condition = entry.member(value, "condition");
+        if (!condition.empty()) part += (part.empty() ? "" : " ") + condition;
+        return part;
+      },
+      entry.text(values.member(speed, "canHover")) == "true");
 }
 
 // "bludgeoning, piercing, and slashing": a list as a sentence gives it.

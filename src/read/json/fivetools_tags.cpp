@@ -13,6 +13,9 @@ namespace veldarin {
 namespace {
 
 constexpr std::size_t NONE = std::string_view::npos;
+constexpr std::string_view DASH_SIX =
+    "\xE2\x80\x93"
+    "6)";  // "–6)"
 
 // A closed tag: where it opens and closes, where its name ends and its first "|" marks.
 struct Tag {
@@ -129,9 +132,7 @@ Shown shownBy(std::string_view text, const Tag& tag) {
   } else if (name == "recharge") {
     if (first.empty()) return {"(Recharge 6)", 0, 0, {}};
     shown.before = "(Recharge ";
-    shown.after =
-        "\xE2\x80\x93"
-        "6)";
+    shown.after = DASH_SIX;
   } else if (tag.bars[1] != NONE && tag.bars[1] + 1 < tag.close) {
     // The display text, when given.
     shown.from = tag.bars[1] + 1;

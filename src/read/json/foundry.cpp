@@ -16,38 +16,33 @@ namespace {
 
 using Index = JsonValues::Index;
 
-struct Label {
-  std::string_view code;
-  std::string_view text;
-};
+constexpr auto SIZES = std::to_array<CodeLabel>({{"tiny", "Tiny"},
+                                                 {"sm", "Small"},
+                                                 {"med", "Medium"},
+                                                 {"lg", "Large"},
+                                                 {"huge", "Huge"},
+                                                 {"grg", "Gargantuan"}});
 
-constexpr auto SIZES = std::to_array<Label>({{"tiny", "Tiny"},
-                                             {"sm", "Small"},
-                                             {"med", "Medium"},
-                                             {"lg", "Large"},
-                                             {"huge", "Huge"},
-                                             {"grg", "Gargantuan"}});
+constexpr auto SKILLS = std::to_array<CodeLabel>({{"acr", "Acrobatics"},
+                                                  {"ani", "Animal Handling"},
+                                                  {"arc", "Arcana"},
+                                                  {"ath", "Athletics"},
+                                                  {"dec", "Deception"},
+                                                  {"his", "History"},
+                                                  {"ins", "Insight"},
+                                                  {"itm", "Intimidation"},
+                                                  {"inv", "Investigation"},
+                                                  {"med", "Medicine"},
+                                                  {"nat", "Nature"},
+                                                  {"prc", "Perception"},
+                                                  {"prf", "Performance"},
+                                                  {"per", "Persuasion"},
+                                                  {"rel", "Religion"},
+                                                  {"slt", "Sleight of Hand"},
+                                                  {"ste", "Stealth"},
+                                                  {"sur", "Survival"}});
 
-constexpr auto SKILLS = std::to_array<Label>({{"acr", "Acrobatics"},
-                                              {"ani", "Animal Handling"},
-                                              {"arc", "Arcana"},
-                                              {"ath", "Athletics"},
-                                              {"dec", "Deception"},
-                                              {"his", "History"},
-                                              {"ins", "Insight"},
-                                              {"itm", "Intimidation"},
-                                              {"inv", "Investigation"},
-                                              {"med", "Medicine"},
-                                              {"nat", "Nature"},
-                                              {"prc", "Perception"},
-                                              {"prf", "Performance"},
-                                              {"per", "Persuasion"},
-                                              {"rel", "Religion"},
-                                              {"slt", "Sleight of Hand"},
-                                              {"ste", "Stealth"},
-                                              {"sur", "Survival"}});
-
-constexpr auto LANGUAGES = std::to_array<Label>(
+constexpr auto LANGUAGES = std::to_array<CodeLabel>(
     {{"deep", "Deep Speech"}, {"cant", "Thieves' Cant"}, {"druidic", "Druidic"}});
 
 constexpr auto SECTIONS = std::to_array<std::pair<std::string_view, StatKey>>({
@@ -60,13 +55,6 @@ constexpr auto SECTIONS = std::to_array<std::pair<std::string_view, StatKey>>({
 });
 
 constexpr std::string_view ABILITIES[] = {"str", "dex", "con", "int", "wis", "cha"};
-
-std::string_view labelOf(std::span<const Label> labels, std::string_view code) {
-  for (const Label& label : labels) {
-    if (label.code == code) return label.text;
-  }
-  return {};
-}
 
 // The path's value: members named one after another.
 Index at(const JsonValues& values, Index from, std::initializer_list<std::string_view> path) {
@@ -98,7 +86,7 @@ std::string armorText(const Actor& actor, Index items) {
   const JsonValues& values = actor.values;
   const Index armor = at(values, actor.system, {"attributes", "ac"});
   const std::string calc = memberText(values, armor, "calc");
-  const std::string flat = memberText(values, armor, "flat");
+  std::string flat = memberText(values, armor, "flat");
   if (calc == "flat" && !flat.empty()) return flat;
   if (calc == "natural" && !flat.empty()) return flat + " (natural armor)";
   int total = 10 + actor.modifier("dex");
@@ -124,19 +112,6 @@ std::string armorText(const Actor& actor, Index items) {
   }
   std::string text = std::to_string(total);
   if (!names.empty()) text += " (" + joinedTexts(names) + ")";
-  return text;
-}
-
-std::string speedText(const JsonValues& values, Index movement) {
-  std::string text;
-  for (const std::string_view mode : {"walk", "burrow", "climb", "fly", "swim"}) {
-    const std::string speed = memberText(values, movement, mode);
-    if (speed.empty() || speed == "0") continue;
-    if (!text.empty()) text += ", ";
-    if (mode != "walk") text += std::string(mode) + " ";
-    text += speed + " ft.";
-    if (mode == "fly" && memberText(values, movement, "hover") == "true") text += " (hover)";
-  }
   return text;
 }
 
@@ -220,12 +195,7 @@ std::string usesText(const JsonValues& values, Index uses) {
     if (period == "day" && !most.empty()) return " (" + most + "/Day)";
     if (period == "recharge") {
       const std::string from = memberText(values, recovery, "formula");
-      return " (Recharge " +
-             (from.empty() ? "6"
-                           : from +
-                                 "\xE2\x80\x93"
-                                 "6") +
-             ")";
+      return " " + rechargeText(from);
     }
   }
   return {};
@@ -385,7 +355,14 @@ Statblock foundryBlock(const JsonValues& values, Index actorIndex) {
   setText(block, StatKey::AC, armorText(actor, values.member(actorIndex, "items")));
   setText(block, StatKey::HP, textAt(values, attributes, {"hp", "max"}));
   setText(block, StatKey::HIT_DICE, textAt(values, attributes, {"hp", "formula"}));
-  setText(block, StatKey::SPEED, speedText(values, values.member(attributes, "movement")));
+  const Index movement = values.member(attributes, "movement");
+  setText(block, StatKey::SPEED,
+          speedText(
+              [&](std::string_view mode) {
+                const std::string speed = memberText(values, movement, mode);
+                return speed == "0" ? std::string() : speed;
+              },
+              memberText(values, movement, "hover") == "true"));
   setScores(block, StatKey::STATS, scores);
   for (std::size_t i = 0; i < 6; ++i) {
     if (toInt(textAt(values, abilities, {ABILITIES[i], "proficient"})) <= 0) continue;

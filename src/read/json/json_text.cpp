@@ -81,7 +81,7 @@ std::string descriptionText(std::string_view raw) {
 }
 
 std::string ratingText(std::string_view rating) {
-  const std::string whole = wholeNumber(rating);
+  std::string whole = wholeNumber(rating);
   if (whole == "0.125") return "1/8";
   if (whole == "0.25" || whole == "0.250") return "1/4";
   if (whole == "0.5" || whole == "0.50" || whole == "0.500") return "1/2";
@@ -108,6 +108,19 @@ std::string listText(const JsonValues& values, JsonValues::Index index) {
     texts.push_back(plainText(values, item));
   }
   return joinedTexts(texts);
+}
+
+std::string_view labelOf(std::span<const CodeLabel> labels, std::string_view code,
+                         std::string_view otherwise) {
+  for (const CodeLabel& label : labels) {
+    if (label.code == code) return label.text;
+  }
+  return otherwise;
+}
+
+std::string rechargeText(std::string_view from) {
+  if (from.empty() || from == "6") return "(Recharge 6)";
+  return "(Recharge " + std::string(from) + "\xE2\x80\x93" + "6)";
 }
 
 std::string withSign(std::string_view number) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +37,42 @@ std::string joinedTexts(const std::vector<std::string>& texts);
 // A list's texts (or a lone scalar) joined as `joinedTexts` does.
 std::string listText(const JsonValues& values, JsonValues::Index index);
 
+// "(Recharge 5–6)" for a recharge from 5; "(Recharge 6)" without one.
+std::string rechargeText(std::string_view from);
+
 // "+" before a number that has no sign.
 std::string withSign(std::string_view number);
 
 // The lower-case first letter made a capital, the rest kept.
 std::string capitalized(std::string_view text);
+
+// A tool's code and the words a block prints for it.
+struct CodeLabel {
+  std::string_view code;
+  std::string_view text;
+};
+
+// The words for a code; `otherwise` when the code is not in the list.
+std::string_view labelOf(std::span<const CodeLabel> labels, std::string_view code,
+                         std::string_view otherwise = {});
+
+// "30 ft., fly 60 ft. (hover)": the speed each mode (walk, burrow, climb, fly, swim) has, walk
+// first without its word, a bare number in feet; "(hover)" after a fly speed that does not say
+// it already. `speedOf` gives a mode's speed, empty when it has none.
+template <typename SpeedOf>
+std::string speedText(SpeedOf speedOf, bool hover) {
+  std::string text;
+  for (const std::string_view mode : {"walk", "burrow", "climb", "fly", "swim"}) {
+    std::string part = speedOf(mode);
+    if (part.empty()) continue;
+    if (part.find_first_not_of("0123456789") == std::string::npos) part += " ft.";
+    if (mode == "fly" && hover && part.find("hover") == std::string::npos) part += " (hover)";
+    if (!text.empty()) text += ", ";
+    if (mode != "walk") text.append(mode).append(" ");
+    text += part;
+  }
+  return text;
+}
 
 // Statblock values set from what a tool gives.
 void setText(Statblock& block, StatKey key, std::string text);

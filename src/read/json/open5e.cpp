@@ -35,19 +35,6 @@ std::string titled(std::string_view key) {
   return name;
 }
 
-std::string speedText(const JsonValues& values, Index fields) {
-  std::string text;
-  for (const std::string_view mode : {"walk", "burrow", "climb", "fly", "swim"}) {
-    const std::string speed = memberText(values, fields, mode);
-    if (speed.empty()) continue;
-    if (!text.empty()) text += ", ";
-    if (mode != "walk") text += std::string(mode) + " ";
-    text += speed + " ft.";
-    if (mode == "fly" && memberText(values, fields, "hover") == "true") text += " (hover)";
-  }
-  return text;
-}
-
 std::string sensesText(const JsonValues& values, Index fields) {
   std::string text;
   for (const std::string_view sense : {"blindsight", "darkvision", "tremorsense", "truesight"}) {
@@ -76,10 +63,7 @@ std::string actionName(const JsonValues& values, Index fields) {
   const std::string uses = memberText(values, fields, "uses_type");
   const std::string param = memberText(values, fields, "uses_param");
   if (uses == "PER_DAY") name += " (" + param + "/Day)";
-  if (uses == "RECHARGE_ON_ROLL")
-    name += " (Recharge " + param +
-            "\xE2\x80\x93"
-            "6)";
+  if (uses == "RECHARGE_ON_ROLL") name += " " + rechargeText(param);
   if (uses == "RECHARGE_AFTER_REST") name += " (Recharges after a Short or Long Rest)";
   const std::string cost = memberText(values, fields, "legendary_action_cost");
   if (!cost.empty() && cost != "1" && cost != "0") name += " (Costs " + cost + " Actions)";
@@ -100,7 +84,9 @@ Statblock open5eBlock(const JsonValues& values, Index creature, std::span<const 
   setText(block, StatKey::AC_CLASS, memberText(values, fields, "armor_detail"));
   setText(block, StatKey::HP, memberText(values, fields, "hit_points"));
   setText(block, StatKey::HIT_DICE, memberText(values, fields, "hit_dice"));
-  setText(block, StatKey::SPEED, speedText(values, fields));
+  setText(block, StatKey::SPEED,
+          speedText([&](std::string_view mode) { return memberText(values, fields, mode); },
+                    memberText(values, fields, "hover") == "true"));
   std::vector<std::string> scores;
   for (const std::string_view ability : ABILITIES) {
     scores.push_back(memberText(values, fields, "ability_score_" + std::string(ability)));

@@ -94,27 +94,14 @@ std::string armorText(Record& record) {
   return text;
 }
 
-std::string feet(std::string text) {
-  if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) text += " ft.";
-  return text;
-}
-
 std::string speedText(Record& record) {
   const Value speed = record.get({"speed", "speed_json"});
   if (speed.values == nullptr) return {};
   const JsonValues& values = *speed.values;
   if (!values.isObject(speed.index)) return plainText(values, speed.index);
-  const bool hover = memberText(values, speed.index, "hover") == "true";
-  std::string text;
-  for (const std::string_view mode : {"walk", "burrow", "climb", "fly", "swim"}) {
-    std::string part = feet(memberText(values, speed.index, mode));
-    if (part.empty()) continue;
-    if (mode == "fly" && hover && part.find("hover") == std::string::npos) part += " (hover)";
-    if (!text.empty()) text += ", ";
-    if (mode != "walk") text += std::string(mode) + " ";
-    text += part;
-  }
-  return text;
+  return veldarin::speedText(
+      [&](std::string_view mode) { return memberText(values, speed.index, mode); },
+      memberText(values, speed.index, "hover") == "true");
 }
 
 constexpr std::string_view ABILITIES[] = {"strength",     "dexterity", "constitution",
@@ -186,9 +173,7 @@ std::string usageText(const JsonValues& values, Index usage) {
   const std::string type = memberText(values, usage, "type");
   if (type == "per day") return "(" + memberText(values, usage, "times") + "/Day)";
   if (type == "recharge on roll") {
-    return "(Recharge " + memberText(values, usage, "min_value") +
-           "\xE2\x80\x93"
-           "6)";
+    return rechargeText(memberText(values, usage, "min_value"));
   }
   if (type == "recharge after rest") return "(Recharges after a Short or Long Rest)";
   return {};
