@@ -76,17 +76,17 @@ void bandsOf(const EditionRules& rules, int hitDice, int& resistance, int& reduc
   }
 }
 
-// "damage reduction 5/evil, ", ending in ", " so that the spell resistance follows it directly;
-// nothing for a grade without one.
-std::string damageReductionText(const EditionRules& rules, const TemplateTexts& texts, int grade) {
+// Appends "damage reduction 5/evil, ", ending in ", " so that the spell resistance follows it
+// directly; nothing for a grade without one.
+void appendDamageReduction(std::string& to, const EditionRules& rules, const TemplateTexts& texts,
+                           int grade) {
   if (grade < 0 || grade >= static_cast<int>(rules.reduction.size()) ||
       rules.reduction[grade].empty()) {
-    return {};
+    return;
   }
-  std::string text = "damage reduction ";
-  text.append(rules.reduction[grade]);
-  if (rules.byAlignment) text.append(texts.reductionAlignment);
-  return text + ", ";
+  to.append("damage reduction ").append(rules.reduction[grade]);
+  if (rules.byAlignment) to.append(texts.reductionAlignment);
+  to.append(", ");
 }
 
 // 3.0: twice the hit dice. 3.5: hit dice + 5, at most 25. Pathfinder: the new challenge rating
@@ -102,11 +102,14 @@ void capitalizeFirst(std::string& text) {
   if (!text.empty()) text.front() = toUpperAscii(text.front());
 }
 
-// A field of only "-" is the table's mark for none, so the addition stands alone.
-void appendToEntryList(Monster& monster, FieldId id, std::string_view text) {
-  if (monster.field(id) == "-") monster.field(id).clear();
-  monster.appendToField(id, text, ", ");
-  capitalizeFirst(monster.field(id));
+// The entry list with room for `more` bytes and the separator of a next entry, ready for it. A
+// field of only "-" is the table's mark for none, so the addition stands alone.
+std::string& entryListFor(Monster& monster, FieldId id, std::size_t more) {
+  std::string& list = monster.field(id);
+  if (list == "-") list.clear();
+  list.reserve(list.size() + 2 + more);
+  if (!list.empty()) list += ", ";
+  return list;
 }
 
 // Raises an Intelligence below 3 to 3: the score read 4 characters after "Int" is rewritten in
@@ -149,10 +152,10 @@ void Monster::applyTemplate(int templateCode) {
   if (texts == TEMPLATE_TEXTS.end()) return;
 
   std::string& name = field(FIELD_NAME);
-  name.insert(0, " ");
-  name.insert(0, texts->namePrefix);
+  name.insert(0, " ").insert(0, texts->namePrefix);
 
-  appendToEntryList(*this, FIELD_SPECIAL_ATTACKS, texts->smite);
+  capitalizeFirst(
+      entryListFor(*this, FIELD_SPECIAL_ATTACKS, texts->smite.size()).append(texts->smite));
 
   int resistance = 0;
   int reductionGrade = 0;
@@ -168,15 +171,16 @@ void Monster::applyTemplate(int templateCode) {
     field(FIELD_CHALLENGE_RATING) = std::to_string(cr);
   }
 
-  std::string sentence = "darkvision 60 ft., ";
-  sentence.append(texts->resistanceTypes)
+  // Written straight into the qualities, whose room is made once.
+  std::string& qualities = entryListFor(*this, FIELD_SPECIAL_QUALITIES, 96);
+  qualities.append("darkvision 60 ft., ")
+      .append(texts->resistanceTypes)
       .append(" resistance ")
       .append(std::to_string(resistance))
-      .append(", ")
-      .append(damageReductionText(rules, *texts, reductionGrade))
-      .append("SR ")
-      .append(std::to_string(spellResistance(*this)));
-  appendToEntryList(*this, FIELD_SPECIAL_QUALITIES, sentence);
+      .append(", ");
+  appendDamageReduction(qualities, rules, *texts, reductionGrade);
+  qualities.append("SR ").append(std::to_string(spellResistance(*this)));
+  capitalizeFirst(qualities);
 
   raiseIntelligence(field(FIELD_ABILITIES));
 }
