@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "monster/ascii.h"
 #include "read/block_text.h"
 #include "read/json/fivetools_tags.h"
 #include "read/json/json_text.h"
@@ -47,29 +48,49 @@ struct Replacement {
   bool anyCase = false;
 };
 
-std::string replaced(std::string_view text, const Replacement& edit) {
-  if (edit.from.empty()) return std::string(text);
-  std::string made;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::string_view rest = text.substr(at);
-    const bool match =
-        edit.anyCase ? startsWithIgnoringCase(rest, edit.from) : rest.starts_with(edit.from);
-    if (match) {
-      made += edit.to;
-      at += edit.from.size();
-    } else {
-      made += text[at++];
-    }
+// Every match of the edit's text, left to right and not overlapping, replaced, into `made`;
+// false once that would be longer than `limit`. A Knuth-Morris-Pratt scan, so that a long
+// pattern costs no more than the text.
+bool replaced(std::string_view text, const Replacement& edit, std::size_t limit,
+              std::string& made) {
+  const std::string_view from = edit.from;
+  made.clear();
+  if (from.empty()) {
+    made = text;
+    return text.size() <= limit;
   }
-  return made;
+  const auto same = [&](char a, char b) {
+    return edit.anyCase ? toLowerAscii(a) == toLowerAscii(b) : a == b;
+  };
+  std::vector<std::size_t> fallback(from.size(), 0);
+  for (std::size_t i = 1, k = 0; i < from.size(); ++i) {
+    while (k > 0 && !same(from[i], from[k])) k = fallback[k - 1];
+    if (same(from[i], from[k])) ++k;
+    fallback[i] = k;
+  }
+  std::size_t matched = 0;
+  std::size_t copied = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    while (matched > 0 && !same(text[i], from[matched])) matched = fallback[matched - 1];
+    if (same(text[i], from[matched])) ++matched;
+    if (matched < from.size()) continue;
+    made.append(text.substr(copied, i + 1 - from.size() - copied));
+    if (made.size() + edit.to.size() > limit) return false;
+    made.append(edit.to);
+    copied = i + 1;
+    matched = 0;
+  }
+  made.append(text.substr(copied));
+  return made.size() <= limit;
 }
 
 // A monster entry, or a copy read over the entry it names.
 class Entry {
  public:
-  Entry(const JsonValues& values, Index own, Index base, std::vector<Replacement> edits)
-      : values_(values), own_(own), base_(base), edits_(std::move(edits)) {}
+  // A copy reads on the book's budget (`budget`, else none).
+  Entry(const JsonValues& values, Index own, Index base, std::vector<Replacement> edits,
+        std::size_t* budget)
+      : values_(values), own_(own), base_(base), edits_(std::move(edits)), budget_(budget) {}
 
   Index get(std::string_view key) const {
     const Index value = values_.member(own_, key);
@@ -83,9 +104,20 @@ class Entry {
     if (!values_.isScalar(index)) return {};
     if (values_.at(index).kind == JsonKind::NUMBER) return wholeNumber(values_.text(index));
     std::string text(values_.text(index));
-    for (const Replacement& edit : edits_) text = replaced(text, edit);
+    if (budget_ == nullptr) return withoutToolTags(text);
+    std::string made;
+    for (const Replacement& edit : edits_) {
+      if (!spend(text.size())) return {};
+      if (!replaced(text, edit, *budget_, made)) {
+        over_ = true;
+        return {};
+      }
+      text.swap(made);
+    }
+    if (!spend(text.size())) return {};
     return withoutToolTags(text);
   }
+  bool overBudget() const { return over_; }
   std::string text(Index index) const { return oneLine(raw(index)); }
   // The entry's own name, which the replacements leave as it is.
   std::string name() const {
@@ -103,10 +135,18 @@ class Entry {
   }
 
  private:
+  bool spend(std::size_t bytes) const {
+    over_ = over_ || bytes > *budget_;
+    if (!over_) *budget_ -= bytes;
+    return !over_;
+  }
+
   const JsonValues& values_;
   Index own_;
   Index base_;
   std::vector<Replacement> edits_;
+  std::size_t* budget_;
+  mutable bool over_ = false;
 };
 
 std::string sizeText(const Entry& entry) {
@@ -432,21 +472,27 @@ std::optional<std::vector<Replacement>> replacementsOnly(const JsonValues& value
 
 }  // namespace
 
-FivetoolsBook::FivetoolsBook(const JsonValues& values, std::span<const Index> entries)
-    : values_(values) {
+FivetoolsBook::FivetoolsBook(const JsonValues& values, std::span<const Index> entries,
+                             std::size_t budget)
+    : values_(values), budget_(budget) {
   for (const Index entry : entries) {
     if (!values.has(entry, "_copy")) byName_.emplace(bookKey(values, entry), entry);
   }
 }
 
-std::optional<Statblock> FivetoolsBook::block(Index entry) const {
+std::optional<Statblock> FivetoolsBook::block(Index entry) {
   const Index copy = values_.member(entry, "_copy");
-  if (!values_.isObject(copy)) return entryBlock(Entry(values_, entry, JsonValue::NO_VALUE, {}));
+  if (!values_.isObject(copy)) {
+    return entryBlock(Entry(values_, entry, JsonValue::NO_VALUE, {}, nullptr));
+  }
   const auto named = byName_.find(bookKey(values_, copy));
   if (named == byName_.end()) return std::nullopt;
   std::optional<std::vector<Replacement>> edits = replacementsOnly(values_, copy);
   if (!edits) return std::nullopt;
-  return entryBlock(Entry(values_, entry, named->second, std::move(*edits)));
+  const Entry copied(values_, entry, named->second, std::move(*edits), &budget_);
+  Statblock made = entryBlock(copied);
+  if (copied.overBudget()) return std::nullopt;
+  return made;
 }
 
 }  // namespace veldarin

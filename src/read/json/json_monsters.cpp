@@ -76,7 +76,8 @@ void sendEvents(const JsonValues& values, Index value, StatblockEvents& events) 
 
 class Monsters {
  public:
-  Monsters(const JsonValues& values, const Each& each) : values_(values), each_(each) {}
+  Monsters(const JsonValues& values, const Each& each, std::size_t fileSize)
+      : values_(values), each_(each), fileSize_(fileSize) {}
 
   void read() {
     const Index root = values_.root();
@@ -96,7 +97,8 @@ class Monsters {
     for (const Index item : items) {
       if (layoutOf(values_, item) == Layout::FIVETOOLS) entries.push_back(item);
     }
-    const FivetoolsBook book(values_, entries);
+    // Copies may re-read 32 times the file: real bestiaries need a few.
+    FivetoolsBook book(values_, entries, 32 * fileSize_ + (1 << 20));
     std::unordered_map<std::string, std::vector<Index>> parts;
     for (const Index item : items) {
       const std::string model = memberText(values_, item, "model");
@@ -125,7 +127,7 @@ class Monsters {
     }
   }
 
-  void readMonster(Index monster, const FivetoolsBook& book) {
+  void readMonster(Index monster, FivetoolsBook& book) {
     switch (layoutOf(values_, monster)) {
       case Layout::FIVETOOLS:
         if (const std::optional<Statblock> block = book.block(monster)) fifth(*block);
@@ -158,6 +160,7 @@ class Monsters {
 
   const JsonValues& values_;
   const Each& each_;
+  std::size_t fileSize_;
 };
 
 }  // namespace
@@ -165,9 +168,10 @@ class Monsters {
 bool readJsonMonsters(std::string&& text, const Each& each, JsonProblem& problem) {
   JsonValues values;
   const bool read = readJsonValues(text, values, problem);
+  const std::size_t fileSize = text.size();
   std::string().swap(text);
   if (!read) return false;
-  Monsters(values, each).read();
+  Monsters(values, each, fileSize).read();
   return true;
 }
 

@@ -89,6 +89,17 @@ TEST(JsonMonstersTest, EachLayoutGivesItsBlockLines) {
   for (const auto& [json, lines] : cases) EXPECT_EQ(linesOf(json), lines) << json;
 }
 
+// A copy whose replacements would write more than the file allows is left out, whole.
+TEST(JsonMonstersTest, CopiesStayWithinTheirBudget) {
+  const std::string lines = linesOf(
+      R"j({"monster": [{"name": "A", "hp": {}, "ac": [1], "trait": [{"name": "T", "entries": [")j" +
+      std::string(2000, 'a') +
+      R"j("]}]}, {"name": "B", "_copy": {"name": "A", "_mod": {"*": {"mode": "replaceTxt", "replace": "a", "with": ")j" +
+      std::string(1000, 'b') + R"j("}}}}]})j");
+  EXPECT_EQ(lines.find("\nB\n"), std::string::npos);
+  EXPECT_EQ(lines.substr(0, 2), "A\n");
+}
+
 TEST(JsonMonstersTest, FoundryNumbersAreWorkedOut) {
   EXPECT_EQ(
       linesOf(

@@ -15,14 +15,18 @@ namespace veldarin {
 // The entries of a 5etools bestiary, so that a copy can find the monster it names.
 class FivetoolsBook {
  public:
-  FivetoolsBook(const JsonValues& values, std::span<const JsonValues::Index> entries);
-  // Nothing for a copy whose monster is not in the book or whose edits are not text
-  // replacements alone.
-  std::optional<Statblock> block(JsonValues::Index entry) const;
+  // Copies together read and write at most `budget` bytes of text, so that thousands of copies
+  // of one long monster, or replacements that multiply a text, keep the time linear in the file.
+  FivetoolsBook(const JsonValues& values, std::span<const JsonValues::Index> entries,
+                std::size_t budget);
+  // Nothing for a copy whose monster is not in the book, whose edits are not text
+  // replacements alone, or that would go over the budget.
+  std::optional<Statblock> block(JsonValues::Index entry);
 
  private:
   const JsonValues& values_;
   std::unordered_map<std::string, JsonValues::Index> byName_;  // "name|source", lower case
+  std::size_t budget_;
 };
 
 // The SRD API's record, or the fields of an Open5e fixture of the first layout.
