@@ -133,48 +133,66 @@ std::string traitText(const JsonValues& values, Index trait, bool languages) {
   return joinedTexts(texts);
 }
 
+// The next place of a text in another, found again only once the reader has passed it, so that
+// a text of many unclosed marks is still read in one pass.
+class NextPlace {
+ public:
+  NextPlace(std::string_view text, std::string_view what) : text_(text), what_(what) {}
+  std::size_t from(std::size_t at) {
+    if (!known_ || (found_ != std::string_view::npos && found_ < at)) {
+      found_ = text_.find(what_, at);
+      known_ = true;
+    }
+    return found_;
+  }
+
+ private:
+  std::string_view text_;
+  std::string_view what_;
+  std::size_t found_ = 0;
+  bool known_ = false;
+};
+
 // Takes off what a tabletop's description holds for its own use: inline rolls (a label after one
-// stays), lookups of the name, references and links as their text.
+// stays), lookups of the name, references and links as their text. A mark never closed is text.
 std::string descriptionOf(std::string_view html, std::string_view name) {
+  constexpr std::size_t NONE = std::string_view::npos;
+  NextPlace rollEnd(html, "]]");
+  NextPlace squareEnd(html, "]");
+  NextPlace braceEnd(html, "}");
   std::string text;
   std::size_t at = 0;
+  // A "{label}" after a mark: its label, and where the reading goes on.
+  const auto label = [&](std::size_t after) {
+    const std::size_t end = after < html.size() && html[after] == '{' ? braceEnd.from(after) : NONE;
+    if (end != NONE) text += html.substr(after + 1, end - after - 1);
+    return end == NONE ? NONE : end + 1;
+  };
   while (at < html.size()) {
-    if (html.substr(at).starts_with("[[")) {
-      const std::size_t close = html.find("]]", at);
-      if (close == std::string_view::npos) break;
-      const std::string_view inside = html.substr(at + 2, close - at - 2);
-      if (inside.starts_with("lookup @name")) text += lowerCased(name);
+    const std::string_view rest = html.substr(at);
+    const std::size_t close = rest.starts_with("[[") ? rollEnd.from(at + 2) : NONE;
+    if (close != NONE) {
+      if (html.substr(at + 2, close - at - 2).starts_with("lookup @name")) text += lowerCased(name);
       at = close + 2;
-      if (at < html.size() && html[at] == '{') {
-        const std::size_t end = html.find('}', at);
-        if (end == std::string_view::npos) break;
-        text += html.substr(at + 1, end - at - 1);
-        at = end + 1;
-      }
+      if (const std::size_t next = label(at); next != NONE) at = next;
       continue;
     }
-    // A reference is written "&amp;Reference[...]" in the HTML.
-    const bool encoded = html.substr(at).starts_with("&amp;Reference[");
-    if (encoded) at += 4;
-    if (encoded || html[at] == '&' || html[at] == '@') {
-      // "&Reference[Prone apply=false]", "@UUID[...]{Fireball}".
-      const std::size_t open = html.find('[', at);
-      const std::string_view word =
-          html.substr(at + 1, open == std::string_view::npos ? 0 : open - at - 1);
-      const bool marked = !word.empty() && std::all_of(word.begin(), word.end(), isLetterChar);
-      const std::size_t close = marked ? html.find(']', open) : std::string_view::npos;
-      if (close != std::string_view::npos) {
-        const std::string_view inside = html.substr(open + 1, close - open - 1);
-        at = close + 1;
-        if (at < html.size() && html[at] == '{') {
-          const std::size_t end = html.find('}', at);
-          if (end != std::string_view::npos) {
-            text += html.substr(at + 1, end - at - 1);
-            at = end + 1;
-            continue;
-          }
+    // "&Reference[Prone apply=false]" (written "&amp;Reference[" in the HTML), "@UUID[...]{Fire}".
+    const std::size_t marker = rest.starts_with("&amp;Reference[") ? at + 4 : at;
+    if (html[at] == '&' || html[at] == '@') {
+      std::size_t open = marker + 1;
+      while (open < html.size() && isLetterChar(html[open])) ++open;
+      const std::size_t end = open > marker + 1 && open < html.size() && html[open] == '['
+                                  ? squareEnd.from(open)
+                                  : NONE;
+      if (end != NONE) {
+        at = end + 1;
+        if (const std::size_t next = label(at); next != NONE) {
+          at = next;
+        } else {
+          const std::string_view inside = html.substr(open + 1, end - open - 1);
+          text += inside.substr(0, inside.find(' '));
         }
-        text += inside.substr(0, inside.find(' '));
         continue;
       }
     }

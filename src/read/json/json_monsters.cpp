@@ -113,9 +113,14 @@ class Monsters {
         if (model == "api.monster" && values_.isObject(fields)) {
           fifth(srdApiBlock(values_, fields));
         } else if (model == "api_v2.creature" && values_.isObject(fields)) {
-          const auto found = parts.find(memberText(values_, item, "pk"));
-          fifth(open5eBlock(values_, item,
-                            found == parts.end() ? std::span<const Index>() : found->second));
+          // Parts go to the first creature of their key: a key given twice cannot make the
+          // reading quadratic.
+          std::vector<Index> own;
+          if (const auto found = parts.find(memberText(values_, item, "pk"));
+              found != parts.end()) {
+            own.swap(found->second);
+          }
+          fifth(open5eBlock(values_, item, own));
         }
         continue;
       }
