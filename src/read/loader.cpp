@@ -180,18 +180,18 @@ bool prepared(MonsterGroup& group) {
 
 // Whether the source begins as a JSON file does; reads only as far as it needs.
 bool beginsAsJson(LineReader& reader) {
-  std::string head;
+  // The signs that decide: the first after blanks and "[", and after a "{" the next one.
+  std::string signs;
   std::string line;
-  while (reader.readLine(line)) {
-    head += line;
-    // Decided once something else than blanks and "[" came, and a "{" has its next sign.
-    const std::size_t sign = head.find_first_not_of(" \t\r\n[");
-    if (sign == std::string::npos) continue;
-    if (head[sign] != '{' || head.find_first_not_of(" \t\r\n", sign + 1) != std::string::npos) {
-      break;
+  const auto decided = [&] { return !signs.empty() && (signs[0] != '{' || signs.size() == 2); };
+  while (!decided() && reader.readLine(line)) {
+    for (const char c : line) {
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || (signs.empty() && c == '[')) continue;
+      signs += c;
+      if (decided()) break;
     }
   }
-  return looksLikeJson(head);
+  return looksLikeJson(signs);
 }
 
 // Reads the monsters of a tool's JSON file: all of it, or nothing when it is no valid JSON.
