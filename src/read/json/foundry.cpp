@@ -219,10 +219,6 @@ std::string usesText(const JsonValues& values, Index uses) {
   return {};
 }
 
-std::string signedNumber(int value) {
-  return (value >= 0 ? "+" : "") + std::to_string(value);
-}
-
 // "12 (2d6 + 5) bludgeoning damage" from a damage part.
 std::string damageText(const JsonValues& values, Index part, int bonus) {
   const Index custom = values.member(part, "custom");
@@ -261,7 +257,7 @@ std::string attackText(const Actor& actor, Index system, Index activity) {
   const int toHit =
       modifier + actor.proficiency + magic + toInt(memberText(values, attack, "bonus"));
   std::string text = std::string(ranged ? "Ranged" : "Melee") + (spell ? " Spell" : " Weapon") +
-                     " Attack: " + signedNumber(toHit) + " to hit, ";
+                     " Attack: " + signedText(toHit) + " to hit, ";
   const Index range = values.member(system, "range");
   if (ranged) {
     const std::string longest = memberText(values, range, "long");
@@ -385,7 +381,7 @@ Statblock foundryBlock(const JsonValues& values, Index actorIndex) {
   for (std::size_t i = 0; i < 6; ++i) {
     if (toInt(textAt(values, abilities, {ABILITIES[i], "proficient"})) <= 0) continue;
     addItem(block, StatKey::SAVES, std::string(ABILITIES[i]),
-            signedNumber(actor.modifiers[i] + actor.proficiency));
+            signedText(actor.modifiers[i] + actor.proficiency));
   }
   int perception = actor.modifier("wis");
   for (const Index skill : values.children(values.member(system, "skills"))) {
@@ -396,8 +392,7 @@ Statblock foundryBlock(const JsonValues& values, Index actorIndex) {
                       static_cast<int>(times * actor.proficiency);
     if (values.key(skill) == "prc") perception = total;
     const std::string_view label = labelOf(SKILLS, values.key(skill));
-    if (!label.empty())
-      addItem(block, StatKey::SKILLSAVES, std::string(label), signedNumber(total));
+    if (!label.empty()) addItem(block, StatKey::SKILLSAVES, std::string(label), signedText(total));
   }
   setText(block, StatKey::DAMAGE_VULNERABILITIES,
           traitText(values, values.member(traits, "dv"), false));

@@ -128,6 +128,17 @@ std::string withSign(std::string_view number) {
   return std::string(number);
 }
 
+std::string titled(std::string_view key) {
+  std::string name(key);
+  bool start = true;
+  for (char& c : name) {
+    if (c == '_') c = ' ';
+    if (start) c = toUpperAscii(c);
+    start = c == ' ';
+  }
+  return name;
+}
+
 std::string capitalized(std::string_view text) {
   std::string made(text);
   if (!made.empty()) made[0] = toUpperAscii(made[0]);

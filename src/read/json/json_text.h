@@ -74,6 +74,9 @@ std::string speedText(SpeedOf speedOf, bool hover) {
   return text;
 }
 
+// "sleight_of_hand" as "Sleight Of Hand": underscores spaces, each word a capital.
+std::string titled(std::string_view key);
+
 // Statblock values set from what a tool gives.
 void setText(Statblock& block, StatKey key, std::string text);
 void addItem(Statblock& block, StatKey key, std::string first, std::string second);

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "monster/ascii.h"
 #include "read/json/json_text.h"
 #include "read/json/layouts.h"
 #include "read/to_int.h"
@@ -22,18 +21,6 @@ constexpr std::string_view SKILLS[] = {
     "acrobatics",  "animal_handling", "arcana",        "athletics",       "deception", "history",
     "insight",     "intimidation",    "investigation", "medicine",        "nature",    "perception",
     "performance", "persuasion",      "religion",      "sleight_of_hand", "stealth",   "survival"};
-
-// "sleight_of_hand" as "Sleight Of Hand": underscores spaces, title case.
-std::string titled(std::string_view key) {
-  std::string name(key);
-  bool start = true;
-  for (char& c : name) {
-    if (c == '_') c = ' ';
-    if (start) c = toUpperAscii(c);
-    start = c == ' ';
-  }
-  return name;
-}
 
 std::string sensesText(const JsonValues& values, Index fields) {
   std::string text;

@@ -134,14 +134,8 @@ void readProficiencies(Record& record, Statblock& block) {
   const Value list = record.get({"skills", "skills_json"});
   if (list.values == nullptr) return;
   for (const Index item : list.values->children(list.index)) {
-    std::string name(list.values->key(item));
-    for (char& c : name) c = c == '_' ? ' ' : c;
-    bool start = true;
-    for (char& c : name) {
-      if (start) c = toUpperAscii(c);
-      start = c == ' ';
-    }
-    addItem(block, StatKey::SKILLSAVES, name, withSign(plainText(*list.values, item)));
+    addItem(block, StatKey::SKILLSAVES, titled(list.values->key(item)),
+            withSign(plainText(*list.values, item)));
   }
 }
 
