@@ -98,8 +98,9 @@ class Monster {
   void lowerCaseField(FieldId id);
 
   // Turns the monster into its celestial (1), fiendish (2), entropic (6) or resolute (7)
-  // variant; other codes do nothing.
-  void applyTemplate(int templateCode);
+  // variant, `namesBefore` (the simple templates' words) put before its word in the name; other
+  // codes do nothing.
+  void applyTemplate(int templateCode, std::string_view namesBefore = {});
   // The simple templates among those asked for (a bit for each code): advanced, giant and young
   // change the rolls, the armor class, the hit points and the rating, but not the name.
   // `buffer` is where each field's new text is built; a caller reuses it from monster to monster.

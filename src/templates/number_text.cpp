@@ -78,8 +78,12 @@ bool breaksBefore(std::string_view text, std::size_t pos) {
 std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
   // Only a digit or the first byte of a sign may begin a number: most positions end here.
   if (pos >= text.size() || !mayBeginNumber(text[pos])) return std::nullopt;
-  bool negative = false;
-  const std::size_t sign = signAt(text, pos, negative);
+  // "+" and "-" are told here; only the dashes' first byte needs the general test.
+  const char first = text[pos];
+  bool negative = first == '-';
+  const std::size_t sign = isDigitChar(first)             ? 0
+                           : first == '+' || first == '-' ? 1
+                                                          : signAt(text, pos, negative);
   const std::size_t digits = pos + sign;
   const std::size_t end = digitsEnd(text, digits);
   if (end == digits) return std::nullopt;
@@ -93,14 +97,17 @@ std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
 }
 
 std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos, bool signedOnly) {
+  // The one object returned, so that it is built in the caller's place.
+  std::optional<WrittenNumber> number;
   for (std::size_t at = pos; at < text.size(); ++at) {
     if (!mayBeginNumber(text[at]) || !breaksBefore(text, at)) continue;
-    if (const auto number = numberAt(text, at)) {
-      if (!signedOnly || !number->sign.empty()) return number;
-      at = number->end - 1;
-    }
+    number = numberAt(text, at);
+    if (!number) continue;
+    if (!signedOnly || !number->sign.empty()) return number;
+    at = number->end - 1;
   }
-  return std::nullopt;
+  number.reset();
+  return number;
 }
 
 std::optional<WrittenNumber> hitPointCount(std::string_view text) {
@@ -113,6 +120,9 @@ std::optional<WrittenNumber> hitPointCount(std::string_view text) {
 }
 
 std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
+  // Built in the result itself, the only object returned: a copy of it on the way out stalls
+  // every caller.
+  std::optional<WrittenDice> found;
   for (std::size_t at = pos; at < text.size(); ++at) {
     if (!isDigitChar(text[at]) || !breaksBefore(text, at)) continue;
     const std::size_t countEnd = digitsEnd(text, at);
@@ -120,7 +130,7 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
       at = countEnd - 1;
       continue;
     }
-    WrittenDice dice;
+    WrittenDice& dice = found.emplace();
     dice.begin = at;
     dice.countEnd = countEnd;
     dice.count = toInt(text, at);
@@ -142,9 +152,9 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
         dice.end = end;
       }
     }
-    return dice;
+    return found;
   }
-  return std::nullopt;
+  return found;
 }
 
 std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int constant) {
@@ -199,9 +209,21 @@ void TextEdits::applyTo(std::string& text) {
   edited_.append(original_.substr(copied_));
   copied_ = original_.size();
   // Into the text's own storage, which mostly has room: no allocation per field.
+  if (edited_.size() > text.capacity()) {
+    text.clear();
+    reserveExactly(text, edited_.size());
+  }
   text.assign(edited_);
   any_ = false;
   edited_.clear();
+}
+
+void reserveExactly(std::string& text, std::size_t size) {
+  if (size <= text.capacity()) return;
+  std::string grown;
+  grown.reserve(size);
+  grown.assign(text);
+  text.swap(grown);
 }
 
 long long roundHalfUp(long long numerator, long long denominator) {

@@ -65,10 +65,7 @@ constexpr auto SKILL_ABILITIES = std::to_array<SkillAbility>({
 
 // The name, or the name with what it is about in parentheses ("Craft (alchemy)").
 bool names(std::string_view skill, std::string_view name) {
-  if (skill.empty() || toUpperAscii(skill.front()) != name.front() ||
-      !startsWithIgnoringCase(skill, name)) {
-    return false;
-  }
+  if (!startsWithIgnoringCase(skill, name)) return false;
   const std::string_view rest = withoutLeading(skill.substr(name.size()), " ");
   return rest.empty() ? skill.size() == name.size() : rest.front() == '(';
 }
@@ -107,9 +104,12 @@ RollChanges rollChanges(TemplateSet templates) {
 }
 
 Ability skillAbility(std::string_view name, bool pathfinder) {
-  if (names(name, "Disable Device")) return pathfinder ? DEX : INT;
+  if (name.empty()) return NO_ABILITY;
+  // Most entries differ in their first letter, which is all that is compared for them.
+  const char first = toUpperAscii(name.front());
+  if (first == 'D' && names(name, "Disable Device")) return pathfinder ? DEX : INT;
   for (const SkillAbility& skill : SKILL_ABILITIES) {
-    if (names(name, skill.name)) return skill.ability;
+    if (skill.name.front() == first && names(name, skill.name)) return skill.ability;
   }
   return NO_ABILITY;
 }

@@ -73,6 +73,13 @@ std::optional<WrittenNumber> numberAfter(std::string_view text, std::string_view
   return numberAt(text, pos);
 }
 
+// Without spaces at either end: a plain loop, as the texts are short and many.
+std::string_view withoutSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 bool followedByWord(std::string_view text, std::size_t at, std::string_view word) {
   return text.substr(at).starts_with(word) &&
          (at + word.size() == text.size() || !isLetterChar(text[at + word.size()]));
@@ -120,7 +127,7 @@ void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) 
 
 // Where the damage's parentheses, which close a condensed attack, open; the item's end for none.
 std::size_t damageOpening(std::string_view item) {
-  item = withoutTrailing(item, " ");
+  while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
   if (!item.ends_with(')')) return item.size();
   int depth = 0;
   for (std::size_t at = item.size(); at-- > 0;) {
@@ -253,26 +260,29 @@ void skills(std::string& field, const RollChanges& changes, bool pathfinder, std
   Items items(text, false);
   while (const auto found = items.next()) {
     const Span item = *found;
-    const std::string_view whole = text.substr(item.begin, item.end - item.begin);
-    const std::string_view skill =
-        whole.substr(std::min(whole.find_first_not_of(' '), whole.size()));
     // Racial modifiers are no rolls of their own.
-    if (skill.starts_with("Racial Modifier")) break;
+    if (withoutSpaces(text.substr(item.begin, item.end - item.begin))
+            .starts_with("Racial Modifier")) {
+      break;
+    }
     // The skill's number is its first signed one outside parentheses.
     int depth = 0;
     std::optional<WrittenNumber> number;
     for (std::size_t at = item.begin; at < item.end && !number; ++at) {
-      if (text[at] == '(') ++depth;
-      if (text[at] == ')' && depth > 0) --depth;
-      if (depth == 0 && (at == item.begin || text[at - 1] == ' ')) {
+      const char c = text[at];
+      if (c == '(') ++depth;
+      if (c == ')' && depth > 0) --depth;
+      // Only a sign (the dashes' first byte for theirs) begins a signed number.
+      const bool sign = c == '+' || c == '-' || c == '\xE2';
+      if (sign && depth == 0 && (at == item.begin || text[at - 1] == ' ')) {
         const auto found = numberAt(text.substr(0, item.end), at);
         if (found && !found->sign.empty()) number = found;
       }
     }
     if (!number) continue;
     const std::string_view name =
-        withoutTrailing(text.substr(item.begin, number->begin - item.begin), " ");
-    const int change = changes.roll[skillAbility(withoutLeading(name, " "), pathfinder)];
+        withoutSpaces(text.substr(item.begin, number->begin - item.begin));
+    const int change = changes.roll[skillAbility(name, pathfinder)];
     edits.replace(*number, saturatingAdd(number->value, change));
     if (const auto inner = parenthesesAfter(text.substr(0, item.end), number->end)) {
       moveSignedNumbers(text, *inner, change, edits);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "monster/monster.h"
 #include "read/to_int.h"
 #include "system/console.h"
+#include "templates/number_text.h"
 #include "templates/simple_template.h"
 #include "templates/template_codes.h"
 
@@ -98,6 +100,18 @@ int spellResistance(const Monster& monster) {
   return hitDice < 1 ? 0 : std::min(hitDice, 20) + 5;
 }
 
+// The words and the text in one block of their size: a name grows once, however many
+// templates name it.
+void prependWords(std::string& text, std::initializer_list<std::string_view> words) {
+  std::size_t size = text.size();
+  for (const std::string_view word : words) size += word.size();
+  std::string named;
+  named.reserve(size);
+  for (const std::string_view word : words) named.append(word);
+  named.append(text);
+  text.swap(named);
+}
+
 void capitalizeFirst(std::string& text) {
   if (!text.empty()) text.front() = toUpperAscii(text.front());
 }
@@ -107,7 +121,7 @@ void capitalizeFirst(std::string& text) {
 std::string& entryListFor(Monster& monster, FieldId id, std::size_t more) {
   std::string& list = monster.field(id);
   if (list == "-") list.clear();
-  list.reserve(list.size() + 2 + more);
+  reserveExactly(list, list.size() + 2 + more);
   if (!list.empty()) list += ", ";
   return list;
 }
@@ -146,13 +160,12 @@ void Monster::templateBands(int hitDice, int& resistance, int& reductionGrade, i
   bandsOf(RULES_30, hitDice, resistance, reductionGrade, crIncrease);
 }
 
-void Monster::applyTemplate(int templateCode) {
+void Monster::applyTemplate(int templateCode, std::string_view namesBefore) {
   const auto texts = std::find_if(TEMPLATE_TEXTS.begin(), TEMPLATE_TEXTS.end(),
                                   [&](const TemplateTexts& t) { return t.code == templateCode; });
   if (texts == TEMPLATE_TEXTS.end()) return;
 
-  std::string& name = field(FIELD_NAME);
-  name.insert(0, " ").insert(0, texts->namePrefix);
+  prependWords(field(FIELD_NAME), {namesBefore, texts->namePrefix, " "});
 
   capitalizeFirst(
       entryListFor(*this, FIELD_SPECIAL_ATTACKS, texts->smite.size()).append(texts->smite));
@@ -204,10 +217,14 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
   for (Monster& monster : monsters) {
     // The simple templates move the rating that the alignment template then reads.
     monster.applySimpleTemplates(templates, buffer);
+    // Their words stand before the alignment template's, and the name grows once.
+    std::string_view namesBefore = simpleNames;
     for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
-      if (asks(templates, texts.code)) monster.applyTemplate(texts.code);
+      if (!asks(templates, texts.code)) continue;
+      monster.applyTemplate(texts.code, namesBefore);
+      namesBefore = {};
     }
-    monster.field(FIELD_NAME).insert(0, simpleNames);
+    if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
   }
   return true;
 }
