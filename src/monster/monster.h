@@ -101,10 +101,6 @@ class Monster {
   // variant, `namesBefore` (the simple templates' words) put before its word in the name; other
   // codes do nothing.
   void applyTemplate(int templateCode, std::string_view namesBefore = {});
-  // The simple templates among those asked for (a bit for each code): advanced, giant and young
-  // change the rolls, the armor class, the hit points and the rating, but not the name.
-  // `buffer` is where each field's new text is built; a caller reuses it from monster to monster.
-  void applySimpleTemplates(unsigned templates, std::string& buffer);
   // A fifth-edition monster moved from its own challenge rating to the rating of the target
   // row (0, 1/8, 1/4, 1/2, 1 to 30); a monster whose rating is not read stays as it is.
   void scaleToRating(std::size_t targetRow);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -92,8 +93,10 @@ void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& ed
   const std::string_view part = text.substr(0, item.end);
   for (auto first = nextNumber(part, item.begin, true); first;) {
     std::size_t end = first->end;
-    while (end + 1 < part.size() && part[end] == '/' && numberAt(part, end + 1)) {
-      end = numberAt(part, end + 1)->end;
+    while (end + 1 < part.size() && part[end] == '/') {
+      const auto iteration = numberAt(part, end + 1);
+      if (!iteration) break;
+      end = iteration->end;
     }
     std::size_t after = end;
     while (after < part.size() && part[after] == ' ') ++after;
@@ -101,9 +104,13 @@ void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& ed
                        followedByWord(part, after, "melee") ||
                        followedByWord(part, after, "ranged") ||
                        followedByWord(part, after, "touch");
-    for (auto number = first; bonus && number && number->begin < end;
-         number = number->end < end ? numberAt(part, number->end + 1) : std::nullopt) {
-      edits.replace(*number, saturatingAdd(number->value, change));
+    if (bonus) {
+      edits.replace(*first, saturatingAdd(first->value, change));
+      for (std::size_t at = first->end; at < end;) {
+        const auto iteration = numberAt(part, at + 1);
+        edits.replace(*iteration, saturatingAdd(iteration->value, change));
+        at = iteration->end;
+      }
     }
     first = nextNumber(part, end, true);
   }
@@ -441,52 +448,79 @@ void condensedAttacks(std::string& field, std::string_view attacks, const RollCh
 
 }  // namespace quick
 
-void Monster::applySimpleTemplates(unsigned templates, std::string& buffer) {
+namespace {
+
+bool usesFinesse(const Monster& monster) {
+  return monster.field(FIELD_FEATS).find("Weapon Finesse") != std::string::npos;
+}
+
+// The condensed attacks hold each attack's bonus and damage, an item each, unless they could not
+// be condensed or the attacks are too many to pair. The rewriting changes neither.
+bool condensedAttacksPair(const Monster& monster) {
+  const std::string& condensed = monster.field(FIELD_ABBR_ATTACKS);
+  const std::string& attacks = monster.field(FIELD_ATTACKS);
+  return condensed != "-" && condensed.find("...") == std::string::npos &&
+         std::count(attacks.begin(), attacks.end(), ',') +
+                 std::count(attacks.begin(), attacks.end(), ';') <
+             MAX_ATTACK_ITEMS;
+}
+
+void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
+  std::string& hitPoints = monster.field(FIELD_HIT_POINTS);
+  int points = -1;
+  if (const auto number = nextNumber(hitPoints, 0)) points = number->value;
+  const int pointsRead = points;
+  quick::hitDice(monster.field(FIELD_HIT_DICE), monster.hitDice, perDie, points, buffer);
+  if (const auto number = nextNumber(hitPoints, 0); number && pointsRead >= 0) {
+    TextEdits edits(hitPoints, buffer);
+    edits.replace(*number, points);
+    edits.applyTo(hitPoints);
+  }
+}
+
+}  // namespace
+
+void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::string& buffer) {
   const RollChanges changes = rollChanges(templates);
   if (!changes.any()) return;
-  const bool finesse = field(FIELD_FEATS).find("Weapon Finesse") != std::string::npos;
-  const bool inPathfinder = pathfinder.block;
-
-  int points = -1;
-  if (const auto number = nextNumber(field(FIELD_HIT_POINTS), 0)) points = number->value;
-  const int pointsRead = points;
-  quick::hitDice(field(FIELD_HIT_DICE), hitDice, changes.hitPointsPerDie, points, buffer);
-  if (const auto number = nextNumber(field(FIELD_HIT_POINTS), 0); number && pointsRead >= 0) {
-    TextEdits edits(field(FIELD_HIT_POINTS), buffer);
-    edits.replace(*number, points);
-    edits.applyTo(field(FIELD_HIT_POINTS));
-  }
-  quick::initiative(field(FIELD_INITIATIVE), changes, buffer);
-  quick::saves(field(FIELD_SAVES), changes, buffer);
-  // The condensed attacks hold each attack's bonus and damage, an item each, unless they could
-  // not be condensed or the attacks are too many to pair.
-  std::string& condensed = field(FIELD_ABBR_ATTACKS);
-  bool condensedLater = true;
-  if (condensed != "-" && condensed.find("...") == std::string::npos &&
-      std::count(field(FIELD_ATTACKS).begin(), field(FIELD_ATTACKS).end(), ',') +
-              std::count(field(FIELD_ATTACKS).begin(), field(FIELD_ATTACKS).end(), ';') <
-          MAX_ATTACK_ITEMS) {
-    quick::condensedAttacks(condensed, field(FIELD_ATTACKS), changes, finesse, buffer);
-    condensedLater = false;
-  }
-  quick::damage(field(FIELD_DAMAGE), field(FIELD_ATTACKS), changes, buffer);
-  quick::attacks(field(FIELD_ATTACKS), changes, finesse, buffer);
-  quick::baseAttack(field(FIELD_BASE_ATTACK), changes, inPathfinder, buffer);
-  quick::skills(field(FIELD_SKILLS), changes, inPathfinder, buffer);
+  const auto each = [run](auto rewrite) {
+    for (Monster& monster : run) rewrite(monster);
+  };
+  each([&](Monster& m) { moveHitPoints(m, changes.hitPointsPerDie, buffer); });
+  each([&](Monster& m) { quick::initiative(m.field(FIELD_INITIATIVE), changes, buffer); });
+  each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
+  // The condensed attacks and the damage pair with the attacks as they were.
+  each([&](Monster& m) {
+    if (!condensedAttacksPair(m)) return;
+    quick::condensedAttacks(m.field(FIELD_ABBR_ATTACKS), m.field(FIELD_ATTACKS), changes,
+                            usesFinesse(m), buffer);
+  });
+  each([&](Monster& m) {
+    quick::damage(m.field(FIELD_DAMAGE), m.field(FIELD_ATTACKS), changes, buffer);
+  });
+  each(
+      [&](Monster& m) { quick::attacks(m.field(FIELD_ATTACKS), changes, usesFinesse(m), buffer); });
+  each([&](Monster& m) {
+    quick::baseAttack(m.field(FIELD_BASE_ATTACK), changes, m.pathfinder.block, buffer);
+  });
+  each([&](Monster& m) {
+    quick::skills(m.field(FIELD_SKILLS), changes, m.pathfinder.block, buffer);
+  });
   if (changes.dc != 0) {
     for (const FieldId id :
          {FIELD_SPECIAL_ATTACKS, FIELD_SPECIAL_QUALITIES, FIELD_ATTACKS, FIELD_DAMAGE}) {
-      quick::difficultyClasses(field(id), changes.dc, "DC ", buffer);
+      each([&](Monster& m) { quick::difficultyClasses(m.field(id), changes.dc, "DC ", buffer); });
     }
   }
-  if (changes.armorClass) quick::armorClass(field(FIELD_AC), buffer);
-  quick::rating(field(FIELD_CHALLENGE_RATING), cr, changes.ratingSteps);
-
-  if (condensedLater) summarizeAttacks();
-  // Listen and Spot move as Wisdom rolls, wherever they were read from.
-  extractRolls();
-  listen = saturatingAdd(listen, changes.roll[WIS]);
-  spot = saturatingAdd(spot, changes.roll[WIS]);
+  if (changes.armorClass) each([&](Monster& m) { quick::armorClass(m.field(FIELD_AC), buffer); });
+  each([&](Monster& m) {
+    quick::rating(m.field(FIELD_CHALLENGE_RATING), m.cr, changes.ratingSteps);
+    if (!condensedAttacksPair(m)) m.summarizeAttacks();
+    // Listen and Spot move as Wisdom rolls, wherever they were read from.
+    m.extractRolls();
+    m.listen = saturatingAdd(m.listen, changes.roll[WIS]);
+    m.spot = saturatingAdd(m.spot, changes.roll[WIS]);
+  });
 }
 
 }  // namespace veldarin

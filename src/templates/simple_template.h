@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "monster/monster.h"
 #include "templates/rolls.h"
 #include "templates/template_codes.h"
 
@@ -10,6 +12,11 @@ namespace veldarin {
 
 // "Advanced Giant ": the words the simple templates asked for put before a name, in that order.
 std::string simpleTemplateNames(TemplateSet templates);
+
+// The quick rules of the simple templates asked for (advanced, giant and young change the rolls,
+// the armor class, the hit points and the rating, but not the name) on a run of monsters.
+// `buffer` is where each field's new text is built; a caller reuses it from run to run.
+void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::string& buffer);
 
 // The rewriting of a field's numbers by the simple templates' quick rules, in place, each new
 // text built in `buffer`; a text whose numbers are not found stays as it was.

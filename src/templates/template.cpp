@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -214,17 +215,25 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
   }
   const std::string simpleNames = simpleTemplateNames(templates);
   std::string buffer;
-  for (Monster& monster : monsters) {
+  // A run at a time, each rewriting over the whole run. A table's texts lie row by row, so a
+  // rewriting of a run of its monsters walks one row's memory. A Pathfinder block's texts lie
+  // together, and stay in the cache while the monster is rewritten alone.
+  const std::span<Monster> all(monsters);
+  for (std::size_t first = 0, count = 0; first < all.size(); first += count) {
+    count = all[first].pathfinder.block ? 1 : std::min<std::size_t>(64, all.size() - first);
+    const std::span<Monster> run = all.subspan(first, count);
     // The simple templates move the rating that the alignment template then reads.
-    monster.applySimpleTemplates(templates, buffer);
-    // Their words stand before the alignment template's, and the name grows once.
-    std::string_view namesBefore = simpleNames;
-    for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
-      if (!asks(templates, texts.code)) continue;
-      monster.applyTemplate(texts.code, namesBefore);
-      namesBefore = {};
+    applySimpleTemplates(run, templates, buffer);
+    for (Monster& monster : run) {
+      // Their words stand before the alignment template's, and the name grows once.
+      std::string_view namesBefore = simpleNames;
+      for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
+        if (!asks(templates, texts.code)) continue;
+        monster.applyTemplate(texts.code, namesBefore);
+        namesBefore = {};
+      }
+      if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
     }
-    if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
   }
   return true;
 }
