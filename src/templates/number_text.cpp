@@ -66,6 +66,16 @@ std::size_t digitsEnd(std::string_view text, std::size_t pos) {
   return pos;
 }
 
+// The value of the digits text[begin, end): past the 32-bit range it only needs to stay too
+// large, so reading stops there.
+long long digitsValue(std::string_view text, std::size_t begin, std::size_t end) {
+  long long magnitude = 0;
+  for (std::size_t at = begin; at < end && magnitude <= INT_MAX; ++at) {
+    magnitude = magnitude * 10 + (text[at] - '0');
+  }
+  return magnitude;
+}
+
 // Whether a number may begin right after this byte: not inside a word or another number.
 bool breaksBefore(std::string_view text, std::size_t pos) {
   if (pos == 0) return true;
@@ -87,11 +97,7 @@ std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
   const std::size_t digits = pos + sign;
   const std::size_t end = digitsEnd(text, digits);
   if (end == digits) return std::nullopt;
-  // Past the 32-bit range the value only needs to stay too large: it saturates.
-  long long magnitude = 0;
-  for (std::size_t at = digits; at < end && magnitude <= INT_MAX; ++at) {
-    magnitude = magnitude * 10 + (text[at] - '0');
-  }
+  const long long magnitude = digitsValue(text, digits, end);
   return WrittenNumber{pos, end, text.substr(pos, sign),
                        clampToInt(negative ? -magnitude : magnitude)};
 }
@@ -133,9 +139,9 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
     WrittenDice& dice = found.emplace();
     dice.begin = at;
     dice.countEnd = countEnd;
-    dice.count = toInt(text, at);
-    dice.sides = toInt(text, countEnd + 1);
+    dice.count = clampToInt(digitsValue(text, at, countEnd));
     dice.diceEnd = dice.end = digitsEnd(text, countEnd + 1);
+    dice.sides = clampToInt(digitsValue(text, countEnd + 1, dice.diceEnd));
     std::size_t sign = dice.diceEnd;
     while (sign < text.size() && text[sign] == ' ') ++sign;
     bool negative = false;
@@ -146,8 +152,9 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
       const std::size_t end = digitsEnd(text, digits);
       // "2d6+1d4" adds dice, not a constant.
       if (end > digits && (end == text.size() || text[end] != 'd')) {
+        const int magnitude = clampToInt(digitsValue(text, digits, end));
         dice.constant = WrittenNumber{sign, end, text.substr(sign, signSize),
-                                      negative ? -toInt(text, digits) : toInt(text, digits)};
+                                      negative ? -magnitude : magnitude};
         dice.gap = text.substr(dice.diceEnd, sign - dice.diceEnd);
         dice.end = end;
       }

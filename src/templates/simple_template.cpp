@@ -32,6 +32,7 @@ class Items {
     const std::size_t begin = at_;
     for (; at_ < text_.size(); ++at_) {
       const char c = text_[at_];
+      if (c < '(' || c > ';') continue;  // none of "(),;", as most bytes
       if (c == '(') ++depth_;
       if (c == ')' && depth_ > 0) --depth_;
       if ((c == ',' || c == ';') && (anyDepth_ || depth_ == 0)) return Span{begin, at_++};
@@ -458,11 +459,10 @@ bool usesFinesse(const Monster& monster) {
 // be condensed or the attacks are too many to pair. The rewriting changes neither.
 bool condensedAttacksPair(const Monster& monster) {
   const std::string& condensed = monster.field(FIELD_ABBR_ATTACKS);
-  const std::string& attacks = monster.field(FIELD_ATTACKS);
-  return condensed != "-" && condensed.find("...") == std::string::npos &&
-         std::count(attacks.begin(), attacks.end(), ',') +
-                 std::count(attacks.begin(), attacks.end(), ';') <
-             MAX_ATTACK_ITEMS;
+  if (condensed == "-" || condensed.find("...") != std::string::npos) return false;
+  std::size_t separators = 0;
+  for (const char c : monster.field(FIELD_ATTACKS)) separators += c == ',' || c == ';';
+  return separators < MAX_ATTACK_ITEMS;
 }
 
 void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
