@@ -117,19 +117,27 @@ void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& ed
   }
 }
 
+// Where " and " joins two attacks in text[from, end), or `end`: a plain scan, where find would
+// stop at every space.
+std::size_t attackJoin(std::string_view text, std::size_t from, std::size_t end) {
+  for (std::size_t at = from; at + 5 <= end; ++at) {
+    if (text[at] == ' ' && text[at + 1] == 'a' && text.substr(at, 5) == " and ") return at;
+  }
+  return end;
+}
+
 // Moves the constant of the first dice of each attack in a damage item (several are joined by
 // " and ": "claws 1d6+4 and bite 1d8+2").
 void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) {
   if (change == 0) return;
   const std::string_view part = text.substr(0, item.end);
   for (std::size_t begin = item.begin; begin < item.end;) {
-    const std::size_t join = part.find(" and ", begin);
-    const std::size_t end = join == std::string_view::npos ? item.end : join;
+    const std::size_t end = attackJoin(part, begin, item.end);
     if (const auto dice = nextDice(part.substr(0, end), begin)) {
       const int constant = dice->constant ? dice->constant->value : 0;
       edits.replaceConstant(*dice, saturatingAdd(constant, change));
     }
-    begin = join == std::string_view::npos ? item.end : join + 5;
+    begin = end == item.end ? item.end : end + 5;
   }
 }
 
