@@ -98,9 +98,11 @@ class Monster {
   void lowerCaseField(FieldId id);
 
   // Turns the monster into its celestial (1), fiendish (2), entropic (6) or resolute (7)
-  // variant, `namesBefore` (the simple templates' words) put before its word in the name; other
-  // codes do nothing.
-  void applyTemplate(int templateCode, std::string_view namesBefore = {});
+  // variant; other codes do nothing.
+  void applyTemplate(int templateCode);
+  // The same with `namesBefore` (the simple templates' words) put before its word in the name,
+  // and `buffer`, which a caller reuses from monster to monster, to build texts in.
+  void applyTemplate(int templateCode, std::string_view namesBefore, std::string& buffer);
   // A fifth-edition monster moved from its own challenge rating to the rating of the target
   // row (0, 1/8, 1/4, 1/2, 1 to 30); a monster whose rating is not read stays as it is.
   void scaleToRating(std::size_t targetRow);

@@ -161,7 +161,12 @@ void Monster::templateBands(int hitDice, int& resistance, int& reductionGrade, i
   bandsOf(RULES_30, hitDice, resistance, reductionGrade, crIncrease);
 }
 
-void Monster::applyTemplate(int templateCode, std::string_view namesBefore) {
+void Monster::applyTemplate(int templateCode) {
+  std::string buffer;
+  applyTemplate(templateCode, {}, buffer);
+}
+
+void Monster::applyTemplate(int templateCode, std::string_view namesBefore, std::string& buffer) {
   const auto texts = std::find_if(TEMPLATE_TEXTS.begin(), TEMPLATE_TEXTS.end(),
                                   [&](const TemplateTexts& t) { return t.code == templateCode; });
   if (texts == TEMPLATE_TEXTS.end()) return;
@@ -185,16 +190,16 @@ void Monster::applyTemplate(int templateCode, std::string_view namesBefore) {
     field(FIELD_CHALLENGE_RATING) = std::to_string(cr);
   }
 
-  // Written straight into the qualities, whose room is made once.
-  std::string& qualities = entryListFor(*this, FIELD_SPECIAL_QUALITIES, 96);
-  qualities.append("darkvision 60 ft., ")
+  // Built first, so that the qualities grow once and by just its size: across a bestiary, their
+  // new blocks are most of the memory a template takes.
+  buffer.assign("darkvision 60 ft., ")
       .append(texts->resistanceTypes)
       .append(" resistance ")
       .append(std::to_string(resistance))
       .append(", ");
-  appendDamageReduction(qualities, rules, *texts, reductionGrade);
-  qualities.append("SR ").append(std::to_string(spellResistance(*this)));
-  capitalizeFirst(qualities);
+  appendDamageReduction(buffer, rules, *texts, reductionGrade);
+  buffer.append("SR ").append(std::to_string(spellResistance(*this)));
+  capitalizeFirst(entryListFor(*this, FIELD_SPECIAL_QUALITIES, buffer.size()).append(buffer));
 
   raiseIntelligence(field(FIELD_ABILITIES));
 }
@@ -229,7 +234,7 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
       std::string_view namesBefore = simpleNames;
       for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
         if (!asks(templates, texts.code)) continue;
-        monster.applyTemplate(texts.code, namesBefore);
+        monster.applyTemplate(texts.code, namesBefore, buffer);
         namesBefore = {};
       }
       if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
