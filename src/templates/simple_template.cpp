@@ -189,10 +189,13 @@ void saves(std::string& field, const RollChanges& changes, std::string& buffer) 
   };
   std::array<Save, 3> found{{{"Fort", CON, {}}, {"Ref", DEX, {}}, {"Will", WIS, {}}}};
   for (Save& save : found) save.number = numberAfter(saves, save.name);
-  // In the order they stand in.
-  std::sort(found.begin(), found.end(), [](const Save& a, const Save& b) {
+  // In the order they stand in, mostly that of the table already.
+  const auto before = [](const Save& a, const Save& b) {
     return a.number && (!b.number || a.number->begin < b.number->begin);
-  });
+  };
+  if (!std::is_sorted(found.begin(), found.end(), before)) {
+    std::sort(found.begin(), found.end(), before);
+  }
   TextEdits edits(text, buffer);
   for (const Save& save : found) {
     if (save.number) {
@@ -475,11 +478,10 @@ bool condensedAttacksPair(const Monster& monster) {
 
 void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
   std::string& hitPoints = monster.field(FIELD_HIT_POINTS);
-  int points = -1;
-  if (const auto number = nextNumber(hitPoints, 0)) points = number->value;
-  const int pointsRead = points;
+  const auto number = nextNumber(hitPoints, 0);
+  int points = number ? number->value : -1;
   quick::hitDice(monster.field(FIELD_HIT_DICE), monster.hitDice, perDie, points, buffer);
-  if (const auto number = nextNumber(hitPoints, 0); number && pointsRead >= 0) {
+  if (number && number->value >= 0) {
     TextEdits edits(hitPoints, buffer);
     edits.replace(*number, points);
     edits.applyTo(hitPoints);
