@@ -14,6 +14,13 @@ namespace {
 
 // Appends the value's digits, without a sign.
 void appendMagnitude(std::string& to, int value) {
+  // Most rolls have one or two digits.
+  if (value > -100 && value < 100) {
+    const int magnitude = value < 0 ? -value : value;
+    if (magnitude >= 10) to += static_cast<char>('0' + magnitude / 10);
+    to += static_cast<char>('0' + magnitude % 10);
+    return;
+  }
   const long long wide = value;
   char digits[24];  // a 64-bit number's digits
   const auto result = std::to_chars(digits, digits + sizeof digits, wide < 0 ? -wide : wide);
