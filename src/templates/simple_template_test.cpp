@@ -224,5 +224,40 @@ TEST(QuickRulesTest, GroupNamesRatingsAndRefusals) {
   EXPECT_EQ(entropic.monsters[0].field(FIELD_NAME), "Imp");
 }
 
+// Drakes i to last - 1 of a table, side by side.
+std::string drakeTable(int first, int last) {
+  std::string names, types, dice, attacks, damage, skills;
+  for (int i = first; i < last; ++i) {
+    const std::string n = std::to_string(i);
+    names += "\tDrake " + n;
+    types += "\tLarge Dragon";
+    dice += "\t" + std::to_string(i % 9 + 1) + "d12+" + std::to_string(i % 7) + " (" + n + " hp)";
+    attacks += "\tBite +" + n + (i % 2 ? " melee, spit +1 ranged" : " melee, 2 claws +3 melee");
+    damage += "\tBite 2d6+" + std::to_string(i % 5) + ", claw 1d8";
+    skills += "\tListen +" + std::to_string(i % 11) + ", Hide -" + n;
+  }
+  return "Drakes\n" + names + "\n" + types + "\nHit Dice:" + dice + "\nAttacks:" + attacks +
+         "\nDamage:" + damage + "\nSkills:" + skills + "\n";
+}
+
+// A table's monsters are rewritten in runs; each comes out as it does alone.
+TEST(QuickRulesTest, TableMonstersInRunsAsAlone) {
+  const unsigned templates = templateBit(TEMPLATE_ADVANCED) | templateBit(TEMPLATE_GIANT) |
+                             templateBit(TEMPLATE_CELESTIAL);
+  MonsterGroup all;
+  ASSERT_TRUE(all.loadFromText(drakeTable(0, 150)));
+  ASSERT_EQ(all.count(), 150);
+  ASSERT_TRUE(all.applyTemplates(templates));
+  for (const int i : {0, 1, 63, 64, 65, 149}) {
+    MonsterGroup alone;
+    ASSERT_TRUE(alone.loadFromText(drakeTable(i, i + 1)));
+    ASSERT_TRUE(alone.applyTemplates(templates));
+    for (int p = 0; p < FIELD_COUNT; ++p) {
+      EXPECT_EQ(all.monsters[i].field(fieldIdAt(p)), alone.monsters[0].field(fieldIdAt(p))) << i;
+    }
+    EXPECT_EQ(all.monsters[i].listen, alone.monsters[0].listen) << i;
+  }
+}
+
 }  // namespace
 }  // namespace veldarin
