@@ -58,6 +58,17 @@ void moveSignedNumbers(std::string_view text, Span span, int change, TextEdits& 
   }
 }
 
+// Every "DC n" (`word`, "dc " in lowered texts) of text[from, ...) moved by the change.
+void moveDifficultyClasses(std::string_view text, std::size_t from, std::string_view word,
+                           int change, TextEdits& edits) {
+  for (std::size_t at = text.find(word, from); at != std::string_view::npos;
+       at = text.find(word, at + word.size())) {
+    if (const auto number = numberAt(text, at + word.size())) {
+      edits.replace(*number, saturatingAdd(number->value, change));
+    }
+  }
+}
+
 // The parentheses that open right after `at` (spaces between), or none.
 std::optional<Span> parenthesesAfter(std::string_view text, std::size_t at) {
   while (at < text.size() && text[at] == ' ') ++at;
@@ -313,12 +324,7 @@ void skills(std::string& field, const RollChanges& changes, bool pathfinder, std
 void difficultyClasses(std::string& field, int change, std::string_view word, std::string& buffer) {
   const std::string_view text = field;
   TextEdits edits(text, buffer);
-  for (std::size_t at = text.find(word); at != std::string_view::npos;
-       at = text.find(word, at + 3)) {
-    if (const auto number = numberAt(text, at + 3)) {
-      edits.replace(*number, saturatingAdd(number->value, change));
-    }
-  }
+  moveDifficultyClasses(text, 0, word, change, edits);
   edits.applyTo(field);
 }
 
@@ -445,14 +451,9 @@ void condensedAttacks(std::string& field, std::string_view attacks, const RollCh
     moveAttackBonus(text, {item->begin, inside}, changes.roll[ranged || finesse ? DEX : STR],
                     edits);
     if (inside == item->end) continue;
-    const std::string_view part = text.substr(0, item->end);
     moveDamage(text, {inside, item->end}, changes.roll[ranged ? NO_ABILITY : STR], edits);
-    if (changes.dc == 0) continue;
-    for (std::size_t at = part.find("dc ", inside); at != std::string_view::npos;
-         at = part.find("dc ", at + 3)) {
-      if (const auto number = numberAt(part, at + 3)) {
-        edits.replace(*number, saturatingAdd(number->value, changes.dc));
-      }
+    if (changes.dc != 0) {
+      moveDifficultyClasses(text.substr(0, item->end), inside, "dc ", changes.dc, edits);
     }
   }
   edits.applyTo(field);
