@@ -16,52 +16,57 @@ struct SkillAbility {
   Ability ability;
 };
 
+// In alphabetical order, so that the skills of a first letter stand together.
 constexpr auto SKILL_ABILITIES = std::to_array<SkillAbility>({
-    {"Climb", STR},
-    {"Jump", STR},
-    {"Swim", STR},
     {"Acrobatics", DEX},
-    {"Balance", DEX},
-    {"Escape Artist", DEX},
-    {"Fly", DEX},
-    {"Hide", DEX},
-    {"Move Silently", DEX},
-    {"Open Lock", DEX},
-    {"Pick Pocket", DEX},
-    {"Ride", DEX},
-    {"Sleight of Hand", DEX},
-    {"Stealth", DEX},
-    {"Tumble", DEX},
-    {"Use Rope", DEX},
-    {"Concentration", CON},
+    {"Animal Empathy", CHA},
     {"Appraise", INT},
+    {"Balance", DEX},
+    {"Bluff", CHA},
+    {"Climb", STR},
+    {"Concentration", CON},
     {"Craft", INT},
     {"Decipher Script", INT},
-    {"Forgery", INT},
-    {"Knowledge", INT},
-    {"Linguistics", INT},
-    {"Search", INT},
-    {"Spellcraft", INT},
-    {"Heal", WIS},
-    {"Intuit Direction", WIS},
-    {"Profession", WIS},
-    {"Sense Motive", WIS},
-    {"Survival", WIS},
-    {"Wilderness Lore", WIS},
-    {"Listen", WIS},
-    {"Spot", WIS},
-    {"Perception", WIS},
-    {"Animal Empathy", CHA},
-    {"Bluff", CHA},
     {"Diplomacy", CHA},
     {"Disguise", CHA},
+    {"Escape Artist", DEX},
+    {"Fly", DEX},
+    {"Forgery", INT},
     {"Gather Information", CHA},
     {"Handle Animal", CHA},
+    {"Heal", WIS},
+    {"Hide", DEX},
     {"Innuendo", CHA},
     {"Intimidate", CHA},
+    {"Intuit Direction", WIS},
+    {"Jump", STR},
+    {"Knowledge", INT},
+    {"Linguistics", INT},
+    {"Listen", WIS},
+    {"Move Silently", DEX},
+    {"Open Lock", DEX},
+    {"Perception", WIS},
     {"Perform", CHA},
+    {"Pick Pocket", DEX},
+    {"Profession", WIS},
+    {"Ride", DEX},
+    {"Search", INT},
+    {"Sense Motive", WIS},
+    {"Sleight of Hand", DEX},
+    {"Spellcraft", INT},
+    {"Spot", WIS},
+    {"Stealth", DEX},
+    {"Survival", WIS},
+    {"Swim", STR},
+    {"Tumble", DEX},
     {"Use Magic Device", CHA},
+    {"Use Rope", DEX},
+    {"Wilderness Lore", WIS},
 });
+static_assert(std::is_sorted(SKILL_ABILITIES.begin(), SKILL_ABILITIES.end(),
+                             [](const SkillAbility& a, const SkillAbility& b) {
+                               return a.name < b.name;
+                             }));
 
 // The name, or the name with what it is about in parentheses ("Craft (alchemy)").
 bool names(std::string_view skill, std::string_view name) {
@@ -105,11 +110,14 @@ RollChanges rollChanges(TemplateSet templates) {
 
 Ability skillAbility(std::string_view name, bool pathfinder) {
   if (name.empty()) return NO_ABILITY;
-  // Most entries differ in their first letter, which is all that is compared for them.
   const char first = toUpperAscii(name.front());
   if (first == 'D' && names(name, "Disable Device")) return pathfinder ? DEX : INT;
-  for (const SkillAbility& skill : SKILL_ABILITIES) {
-    if (skill.name.front() == first && names(name, skill.name)) return skill.ability;
+  // Only the skills of the name's first letter are compared.
+  const auto from = std::lower_bound(
+      SKILL_ABILITIES.begin(), SKILL_ABILITIES.end(), first,
+      [](const SkillAbility& skill, char letter) { return skill.name.front() < letter; });
+  for (auto skill = from; skill != SKILL_ABILITIES.end() && skill->name.front() == first; ++skill) {
+    if (names(name, skill->name)) return skill->ability;
   }
   return NO_ABILITY;
 }
