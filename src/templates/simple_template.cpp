@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "monster/ascii.h"
 #include "monster/monster.h"
@@ -168,6 +169,65 @@ bool isRanged(std::string_view text, Span item) {
   return text.substr(item.begin, item.end - item.begin).find("ranged") != std::string_view::npos;
 }
 
+// An item of the attacks as they were, split at "," and ";" at any depth.
+struct AttackItem {
+  Span span;
+  bool ranged;
+};
+
+void splitAttacks(std::string_view attacks, std::vector<AttackItem>& items) {
+  items.clear();
+  Items split(attacks, true);
+  while (const auto item = split.next()) items.push_back({*item, isRanged(attacks, *item)});
+}
+
+// The attacks' bonuses, each by whether its item is ranged.
+void rewriteAttacks(std::string& field, std::span<const AttackItem> items,
+                    const RollChanges& changes, bool finesse, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  for (const AttackItem& item : items) {
+    const int change = item.ranged ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
+    moveAttackBonus(text, item.span, change, edits);
+  }
+  edits.applyTo(field);
+}
+
+// The first dice of each damage item, by whether the attack at its position is ranged.
+void rewriteDamage(std::string& field, std::span<const AttackItem> attacks,
+                   const RollChanges& changes, std::string& buffer) {
+  const std::string_view text = field;
+  Items items(text, true);
+  TextEdits edits(text, buffer);
+  for (std::size_t k = 0; const auto item = items.next(); ++k) {
+    const bool ranged = k < attacks.size() && attacks[k].ranged;
+    moveDamage(text, *item, changes.roll[ranged ? NO_ABILITY : STR], edits);
+  }
+  edits.applyTo(field);
+}
+
+void rewriteCondensedAttacks(std::string& field, std::span<const AttackItem> attacks,
+                             const RollChanges& changes, bool finesse, std::string& buffer) {
+  const std::string_view text = field;
+  TextEdits edits(text, buffer);
+  Items items(text, true);
+  for (const AttackItem& attack : attacks) {
+    const auto item = items.next();
+    if (!item) break;
+    // "bite +4 (1d4 plus 1d4 fire)": the bonus before the parentheses, the dice inside.
+    const std::size_t inside =
+        damageOpening(text.substr(item->begin, item->end - item->begin)) + item->begin;
+    moveAttackBonus(text, {item->begin, inside}, changes.roll[attack.ranged || finesse ? DEX : STR],
+                    edits);
+    if (inside == item->end) continue;
+    moveDamage(text, {inside, item->end}, changes.roll[attack.ranged ? NO_ABILITY : STR], edits);
+    if (changes.dc != 0) {
+      moveDifficultyClasses(text.substr(0, item->end), inside, "dc ", changes.dc, edits);
+    }
+  }
+  edits.applyTo(field);
+}
+
 }  // namespace
 
 std::string simpleTemplateNames(TemplateSet templates) {
@@ -217,30 +277,16 @@ void saves(std::string& field, const RollChanges& changes, std::string& buffer) 
 }
 
 void attacks(std::string& field, const RollChanges& changes, bool finesse, std::string& buffer) {
-  const std::string_view text = field;
-  TextEdits edits(text, buffer);
-  Items items(text, true);
-  while (const auto found = items.next()) {
-    const Span item = *found;
-    const int change = isRanged(text, item) ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
-    moveAttackBonus(text, item, change, edits);
-  }
-  edits.applyTo(field);
+  std::vector<AttackItem> items;
+  splitAttacks(field, items);
+  rewriteAttacks(field, items, changes, finesse, buffer);
 }
 
 void damage(std::string& field, std::string_view attacks, const RollChanges& changes,
             std::string& buffer) {
-  const std::string_view text = field;
-  Items attackItems(attacks, true);
-  Items items(text, true);
-  TextEdits edits(text, buffer);
-  while (const auto item = items.next()) {
-    const auto attack = attackItems.next();
-    const bool ranged = attack && isRanged(attacks, *attack);
-    const int change = changes.roll[ranged ? NO_ABILITY : STR];
-    moveDamage(text, *item, change, edits);
-  }
-  edits.applyTo(field);
+  std::vector<AttackItem> items;
+  splitAttacks(attacks, items);
+  rewriteDamage(field, items, changes, buffer);
 }
 
 void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
@@ -437,26 +483,9 @@ void rating(std::string& field, int cr, int steps) {
 
 void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
                       bool finesse, std::string& buffer) {
-  const std::string_view text = field;
-  TextEdits edits(text, buffer);
-  Items attackItems(attacks, true);
-  Items items(text, true);
-  while (const auto item = items.next()) {
-    const auto attack = attackItems.next();
-    if (!attack) break;
-    const bool ranged = isRanged(attacks, *attack);
-    // "bite +4 (1d4 plus 1d4 fire)": the bonus before the parentheses, the dice inside.
-    const std::size_t inside =
-        damageOpening(text.substr(item->begin, item->end - item->begin)) + item->begin;
-    moveAttackBonus(text, {item->begin, inside}, changes.roll[ranged || finesse ? DEX : STR],
-                    edits);
-    if (inside == item->end) continue;
-    moveDamage(text, {inside, item->end}, changes.roll[ranged ? NO_ABILITY : STR], edits);
-    if (changes.dc != 0) {
-      moveDifficultyClasses(text.substr(0, item->end), inside, "dc ", changes.dc, edits);
-    }
-  }
-  edits.applyTo(field);
+  std::vector<AttackItem> items;
+  splitAttacks(attacks, items);
+  rewriteCondensedAttacks(field, items, changes, finesse, buffer);
 }
 
 }  // namespace quick
@@ -469,12 +498,10 @@ bool usesFinesse(const Monster& monster) {
 
 // The condensed attacks hold each attack's bonus and damage, an item each, unless they could not
 // be condensed or the attacks are too many to pair. The rewriting changes neither.
-bool condensedAttacksPair(const Monster& monster) {
+bool condensedAttacksPair(const Monster& monster, std::size_t attackItems) {
   const std::string& condensed = monster.field(FIELD_ABBR_ATTACKS);
   if (condensed == "-" || condensed.find("...") != std::string::npos) return false;
-  std::size_t separators = 0;
-  for (const char c : monster.field(FIELD_ATTACKS)) separators += c == ',' || c == ';';
-  return separators < MAX_ATTACK_ITEMS;
+  return attackItems <= MAX_ATTACK_ITEMS;
 }
 
 void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
@@ -500,17 +527,23 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   each([&](Monster& m) { moveHitPoints(m, changes.hitPointsPerDie, buffer); });
   each([&](Monster& m) { quick::initiative(m.field(FIELD_INITIATIVE), changes, buffer); });
   each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
-  // The condensed attacks and the damage pair with the attacks as they were.
+  // The condensed attacks and the damage pair with the attacks as they were, split once.
+  std::vector<AttackItem> items;
+  std::vector<char> pairs(run.size());
+  const auto position = [run](const Monster& m) {
+    return static_cast<std::size_t>(&m - run.data());
+  };
   each([&](Monster& m) {
-    if (!condensedAttacksPair(m)) return;
-    quick::condensedAttacks(m.field(FIELD_ABBR_ATTACKS), m.field(FIELD_ATTACKS), changes,
-                            usesFinesse(m), buffer);
+    std::string& attacks = m.field(FIELD_ATTACKS);
+    splitAttacks(attacks, items);
+    const bool finesse = usesFinesse(m);
+    pairs[position(m)] = condensedAttacksPair(m, items.size());
+    if (pairs[position(m)]) {
+      rewriteCondensedAttacks(m.field(FIELD_ABBR_ATTACKS), items, changes, finesse, buffer);
+    }
+    rewriteDamage(m.field(FIELD_DAMAGE), items, changes, buffer);
+    rewriteAttacks(attacks, items, changes, finesse, buffer);
   });
-  each([&](Monster& m) {
-    quick::damage(m.field(FIELD_DAMAGE), m.field(FIELD_ATTACKS), changes, buffer);
-  });
-  each(
-      [&](Monster& m) { quick::attacks(m.field(FIELD_ATTACKS), changes, usesFinesse(m), buffer); });
   each([&](Monster& m) {
     quick::baseAttack(m.field(FIELD_BASE_ATTACK), changes, m.pathfinder.block, buffer);
   });
@@ -526,7 +559,7 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   if (changes.armorClass) each([&](Monster& m) { quick::armorClass(m.field(FIELD_AC), buffer); });
   each([&](Monster& m) {
     quick::rating(m.field(FIELD_CHALLENGE_RATING), m.cr, changes.ratingSteps);
-    if (!condensedAttacksPair(m)) m.summarizeAttacks();
+    if (!pairs[position(m)]) m.summarizeAttacks();
     // Listen and Spot move as Wisdom rolls, wherever they were read from.
     m.extractRolls();
     m.listen = saturatingAdd(m.listen, changes.roll[WIS]);
