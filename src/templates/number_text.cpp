@@ -1,7 +1,10 @@
 #include "templates/number_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,75 +15,99 @@ namespace veldarin {
 
 namespace {
 
-// Appends the value's digits, without a sign.
-void appendMagnitude(std::string& to, int value) {
+// The most bytes a number takes as written: a dash's 3 bytes and 10 digits.
+constexpr std::size_t NUMBER_ROOM = 13;
+
+// Writes the value's digits, without a sign, at `out`; returns their end.
+inline char* writeMagnitude(char* out, int value) {
   // Most rolls have one or two digits.
   if (value > -100 && value < 100) {
     const int magnitude = value < 0 ? -value : value;
-    if (magnitude >= 10) to += static_cast<char>('0' + magnitude / 10);
-    to += static_cast<char>('0' + magnitude % 10);
-    return;
+    if (magnitude >= 10) *out++ = static_cast<char>('0' + magnitude / 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
+    return out;
   }
   const long long wide = value;
-  char digits[24];  // a 64-bit number's digits
-  const auto result = std::to_chars(digits, digits + sizeof digits, wide < 0 ? -wide : wide);
-  to.append(digits, static_cast<std::size_t>(result.ptr - digits));
+  return std::to_chars(out, out + NUMBER_ROOM, wide < 0 ? -wide : wide).ptr;
+}
+
+char* writeText(char* out, std::string_view text) {
+  return text.empty()
+             ? out
+             : static_cast<char*>(std::memcpy(out, text.data(), text.size())) + text.size();
 }
 
 // The value written as the number was: a sign where it had one ("+" for zero and above, its
 // own dash below zero, "-" when it had "+"), none where it had none ("-" below zero).
-void appendWrittenLike(std::string& to, const WrittenNumber& number, int value) {
+char* writeLike(char* out, const WrittenNumber& number, int value) {
   if (value < 0) {
     const bool dash = !number.sign.empty() && number.sign != "+";
-    to.append(dash ? number.sign : "-");
+    out = writeText(out, dash ? number.sign : "-");
   } else if (!number.sign.empty()) {
-    to += '+';
+    *out++ = '+';
   }
-  appendMagnitude(to, value);
+  return writeMagnitude(out, value);
 }
 
-// Whether the dice's constant is not `constant`: then appends what replaces the text after the
-// dice, the sign keeping its spaces on both sides ("2d6 + 3"), nothing for 0.
-bool appendConstant(std::string& to, std::string_view text, const WrittenDice& dice, int constant) {
+// The spaces between the dice's old sign and its digits ("2d6 + 3").
+std::string_view spacesAfterSign(std::string_view text, const WrittenNumber& old) {
+  const std::size_t signEnd = old.begin + old.sign.size();
+  return text.substr(signEnd, text.find_first_not_of(' ', signEnd) - signEnd);
+}
+
+// The most bytes writeConstant writes for these dice.
+std::size_t constantRoom(std::string_view text, const WrittenDice& dice) {
+  if (!dice.constant) return 1 + NUMBER_ROOM;
+  return dice.gap.size() + spacesAfterSign(text, *dice.constant).size() + NUMBER_ROOM;
+}
+
+// Whether the dice's constant is not `constant`: then writes at `out` what replaces the text
+// after the dice, the sign keeping its spaces on both sides ("2d6 + 3"), nothing for 0, and
+// moves `out` past it.
+bool writeConstant(char*& out, std::string_view text, const WrittenDice& dice, int constant) {
   if (!dice.constant) {
     if (constant == 0) return false;
-    to += constant < 0 ? '-' : '+';
-    appendMagnitude(to, constant);
+    *out++ = constant < 0 ? '-' : '+';
+    out = writeMagnitude(out, constant);
     return true;
   }
   const WrittenNumber& old = *dice.constant;
   if (constant == old.value) return false;
   if (constant == 0) return true;
-  const std::size_t signEnd = old.begin + old.sign.size();
-  const std::size_t digits = text.find_first_not_of(' ', signEnd);
-  to.append(dice.gap);
+  out = writeText(out, dice.gap);
   if (constant >= 0) {
-    to += '+';
+    *out++ = '+';
   } else {
-    to.append(old.sign != "+" ? old.sign : "-");
+    out = writeText(out, old.sign != "+" ? old.sign : "-");
   }
-  to.append(text.substr(signEnd, digits - signEnd));
-  appendMagnitude(to, constant);
+  out = writeText(out, spacesAfterSign(text, old));
+  out = writeMagnitude(out, constant);
   return true;
 }
 
+// The bytes that may begin a number: digits, "+", "-" and the dashes' first byte, told by a table
+// as most bytes of a text are none of them.
+constexpr std::array<bool, 256> NUMBER_STARTS = [] {
+  std::array<bool, 256> starts{};
+  for (char c = '0'; c <= '9'; ++c) starts[static_cast<unsigned char>(c)] = true;
+  starts['+'] = starts['-'] = starts[0xE2] = true;
+  return starts;
+}();
+
 bool mayBeginNumber(char c) {
-  return isDigitChar(c) || c == '+' || c == '-' || c == '\xE2';  // the dashes' first byte
+  return NUMBER_STARTS[static_cast<unsigned char>(c)];
 }
 
-std::size_t digitsEnd(std::string_view text, std::size_t pos) {
-  while (pos < text.size() && isDigitChar(text[pos])) ++pos;
-  return pos;
-}
-
-// The value of the digits text[begin, end): past the 32-bit range it only needs to stay too
-// large, so reading stops there.
-long long digitsValue(std::string_view text, std::size_t begin, std::size_t end) {
+// The end of the digits from `begin`, and their value, which past the 32-bit range only needs to
+// stay too large, so that reading stops there; one pass for both.
+std::size_t readDigits(std::string_view text, std::size_t begin, long long& value) {
   long long magnitude = 0;
-  for (std::size_t at = begin; at < end && magnitude <= INT_MAX; ++at) {
-    magnitude = magnitude * 10 + (text[at] - '0');
+  std::size_t at = begin;
+  for (; at < text.size() && isDigitChar(text[at]); ++at) {
+    if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (text[at] - '0');
   }
-  return magnitude;
+  value = magnitude;
+  return at;
 }
 
 // Whether a number may begin right after this byte: not inside a word or another number.
@@ -102,9 +129,9 @@ std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
                            : first == '+' || first == '-' ? 1
                                                           : signAt(text, pos, negative);
   const std::size_t digits = pos + sign;
-  const std::size_t end = digitsEnd(text, digits);
+  long long magnitude = 0;
+  const std::size_t end = readDigits(text, digits, magnitude);
   if (end == digits) return std::nullopt;
-  const long long magnitude = digitsValue(text, digits, end);
   return WrittenNumber{pos, end, text.substr(pos, sign),
                        clampToInt(negative ? -magnitude : magnitude)};
 }
@@ -138,7 +165,8 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
   std::optional<WrittenDice> found;
   for (std::size_t at = pos; at < text.size(); ++at) {
     if (!isDigitChar(text[at]) || !breaksBefore(text, at)) continue;
-    const std::size_t countEnd = digitsEnd(text, at);
+    long long count = 0;
+    const std::size_t countEnd = readDigits(text, at, count);
     if (countEnd + 1 >= text.size() || text[countEnd] != 'd' || !isDigitChar(text[countEnd + 1])) {
       at = countEnd - 1;
       continue;
@@ -146,9 +174,10 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
     WrittenDice& dice = found.emplace();
     dice.begin = at;
     dice.countEnd = countEnd;
-    dice.count = clampToInt(digitsValue(text, at, countEnd));
-    dice.diceEnd = dice.end = digitsEnd(text, countEnd + 1);
-    dice.sides = clampToInt(digitsValue(text, countEnd + 1, dice.diceEnd));
+    dice.count = clampToInt(count);
+    long long sides = 0;
+    dice.diceEnd = dice.end = readDigits(text, countEnd + 1, sides);
+    dice.sides = clampToInt(sides);
     std::size_t sign = dice.diceEnd;
     while (sign < text.size() && text[sign] == ' ') ++sign;
     bool negative = false;
@@ -156,10 +185,11 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
     std::size_t digits = sign + signSize;
     if (signSize > 0) {
       while (digits < text.size() && text[digits] == ' ') ++digits;
-      const std::size_t end = digitsEnd(text, digits);
+      long long value = 0;
+      const std::size_t end = readDigits(text, digits, value);
       // "2d6+1d4" adds dice, not a constant.
       if (end > digits && (end == text.size() || text[end] != 'd')) {
-        const int magnitude = clampToInt(digitsValue(text, digits, end));
+        const int magnitude = clampToInt(value);
         dice.constant = WrittenNumber{sign, end, text.substr(sign, signSize),
                                       negative ? -magnitude : magnitude};
         dice.gap = text.substr(dice.diceEnd, sign - dice.diceEnd);
@@ -173,9 +203,13 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
 
 std::string diceWithConstant(std::string_view text, const WrittenDice& dice, int constant) {
   std::string written(text.substr(dice.begin, dice.diceEnd - dice.begin));
-  if (!appendConstant(written, text, dice, constant)) {
-    written.assign(text.substr(dice.begin, dice.end - dice.begin));
+  const std::size_t diceSize = written.size();
+  written.resize(diceSize + constantRoom(text, dice));
+  char* end = written.data() + diceSize;
+  if (!writeConstant(end, text, dice, constant)) {
+    return std::string(text.substr(dice.begin, dice.end - dice.begin));
   }
+  written.resize(static_cast<std::size_t>(end - written.data()));
   return written;
 }
 
@@ -186,50 +220,58 @@ std::string diceWithCount(std::string_view text, const WrittenDice& dice, long l
   return written;
 }
 
+void TextEdits::grow(std::size_t more) {
+  edited_.resize(std::max(2 * edited_.size(), length_ + more));
+}
+
 bool TextEdits::copyUpTo(std::size_t begin) {
   if (begin < copied_ || begin > original_.size()) return false;
   any_ = true;
-  edited_.append(original_.substr(copied_, begin - copied_));
+  const std::string_view part = original_.substr(copied_, begin - copied_);
+  wrote(writeText(room(part.size()), part));
   return true;
 }
 
 void TextEdits::replace(std::size_t begin, std::size_t end, std::string_view text) {
   if (end < begin || end > original_.size() || !copyUpTo(begin)) return;
-  edited_.append(text);
+  wrote(writeText(room(text.size()), text));
   copied_ = end;
 }
 
 void TextEdits::replace(const WrittenNumber& number, int value) {
   if (value == number.value || !copyUpTo(number.begin)) return;
-  appendWrittenLike(edited_, number, value);
+  wrote(writeLike(room(NUMBER_ROOM), number, value));
   copied_ = number.end;
 }
 
 void TextEdits::replaceConstant(const WrittenDice& dice, int constant) {
   const bool same = dice.constant ? dice.constant->value == constant : constant == 0;
   if (same || !copyUpTo(dice.diceEnd)) return;
-  appendConstant(edited_, original_, dice, constant);
+  char* end = room(constantRoom(original_, dice));
+  writeConstant(end, original_, dice, constant);
+  wrote(end);
   copied_ = dice.end;
 }
 
 std::string TextEdits::applied() const {
   if (!any_) return std::string(original_);
-  std::string text = edited_;
+  std::string text(edited_.data(), length_);
   return text.append(original_.substr(copied_));
 }
 
 void TextEdits::applyTo(std::string& text) {
   if (!any_) return;
-  edited_.append(original_.substr(copied_));
+  const std::string_view rest = original_.substr(copied_);
+  wrote(writeText(room(rest.size()), rest));
   copied_ = original_.size();
   // Into the text's own storage, which mostly has room: no allocation per field.
-  if (edited_.size() > text.capacity()) {
+  if (length_ > text.capacity()) {
     text.clear();
-    reserveExactly(text, edited_.size());
+    reserveExactly(text, length_);
   }
-  text.assign(edited_);
+  text.assign(edited_.data(), length_);
   any_ = false;
-  edited_.clear();
+  length_ = 0;
 }
 
 void reserveExactly(std::string& text, std::size_t size) {

@@ -57,9 +57,8 @@ class TextEdits {
  public:
   explicit TextEdits(std::string_view original) : original_(original), edited_(own_) {}
   // The same building the text in `buffer`, which a caller reuses from text to text.
-  TextEdits(std::string_view original, std::string& buffer) : original_(original), edited_(buffer) {
-    buffer.clear();
-  }
+  TextEdits(std::string_view original, std::string& buffer)
+      : original_(original), edited_(buffer) {}
   TextEdits(const TextEdits&) = delete;
   TextEdits& operator=(const TextEdits&) = delete;
 
@@ -78,11 +77,22 @@ class TextEdits {
   void applyTo(std::string& text);
 
  private:
+  // Where `more` bytes go after the text built so far, with room for them.
+  char* room(std::size_t more) {
+    if (more > edited_.size() - length_) grow(more);
+    return edited_.data() + length_;
+  }
+  void grow(std::size_t more);
+  // The text built so far ends at `end`.
+  void wrote(const char* end) { length_ = static_cast<std::size_t>(end - edited_.data()); }
   bool copyUpTo(std::size_t begin);
 
   std::string_view original_;
   std::string own_;
-  std::string& edited_;  // the text up to `copied_`, replacements made
+  // Its first `length_` bytes are the text up to `copied_`, replacements made; the rest is room,
+  // kept from text to text.
+  std::string& edited_;
+  std::size_t length_ = 0;
   std::size_t copied_ = 0;
   bool any_ = false;
 };
