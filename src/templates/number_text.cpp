@@ -52,7 +52,9 @@ char* writeLike(char* out, const WrittenNumber& number, int value) {
 // The spaces between the dice's old sign and its digits ("2d6 + 3").
 std::string_view spacesAfterSign(std::string_view text, const WrittenNumber& old) {
   const std::size_t signEnd = old.begin + old.sign.size();
-  return text.substr(signEnd, text.find_first_not_of(' ', signEnd) - signEnd);
+  std::size_t digits = signEnd;
+  while (digits < text.size() && text[digits] == ' ') ++digits;
+  return text.substr(signEnd, digits - signEnd);
 }
 
 // The most bytes writeConstant writes for these dice.
@@ -110,6 +112,25 @@ std::size_t readDigits(std::string_view text, std::size_t begin, long long& valu
   return at;
 }
 
+// The magnitude with its sign, saturated at the 32-bit bounds.
+inline int signedValue(bool negative, long long magnitude) {
+  if (negative)
+    return magnitude > -static_cast<long long>(INT_MIN) ? INT_MIN : static_cast<int>(-magnitude);
+  return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+}
+
+// signAt, with "+" and "-" told here: only the dashes' first byte needs the general test.
+inline std::size_t signLength(std::string_view text, std::size_t pos, bool& negative) {
+  negative = false;
+  if (pos >= text.size()) return 0;
+  const char c = text[pos];
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    return 1;
+  }
+  return c == '\xE2' ? signAt(text, pos, negative) : 0;
+}
+
 // Whether a number may begin right after this byte: not inside a word or another number.
 bool breaksBefore(std::string_view text, std::size_t pos) {
   if (pos == 0) return true;
@@ -119,34 +140,45 @@ bool breaksBefore(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
+namespace {
+
+// numberAt's reading into `number`; false, with `number` spoiled, when none begins at `pos`.
+inline bool readNumber(std::string_view text, std::size_t pos, WrittenNumber& number) {
   // Only a digit or the first byte of a sign may begin a number: most positions end here.
-  if (pos >= text.size() || !mayBeginNumber(text[pos])) return std::nullopt;
-  // "+" and "-" are told here; only the dashes' first byte needs the general test.
-  const char first = text[pos];
-  bool negative = first == '-';
-  const std::size_t sign = isDigitChar(first)             ? 0
-                           : first == '+' || first == '-' ? 1
-                                                          : signAt(text, pos, negative);
+  if (pos >= text.size() || !mayBeginNumber(text[pos])) return false;
+  bool negative = false;
+  const std::size_t sign = signLength(text, pos, negative);
   const std::size_t digits = pos + sign;
   long long magnitude = 0;
-  const std::size_t end = readDigits(text, digits, magnitude);
-  if (end == digits) return std::nullopt;
-  return WrittenNumber{pos, end, text.substr(pos, sign),
-                       clampToInt(negative ? -magnitude : magnitude)};
+  number.end = readDigits(text, digits, magnitude);
+  if (number.end == digits) return false;
+  number.begin = pos;
+  number.sign = text.substr(pos, sign);
+  number.value = signedValue(negative, magnitude);
+  return true;
+}
+
+}  // namespace
+
+std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
+  std::optional<WrittenNumber> number;
+  if (!readNumber(text, pos, number.emplace())) number.reset();
+  return number;
 }
 
 std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos, bool signedOnly) {
   // The one object returned, so that it is built in the caller's place.
   std::optional<WrittenNumber> number;
+  WrittenNumber found;
   for (std::size_t at = pos; at < text.size(); ++at) {
     if (!mayBeginNumber(text[at]) || !breaksBefore(text, at)) continue;
-    number = numberAt(text, at);
-    if (!number) continue;
-    if (!signedOnly || !number->sign.empty()) return number;
-    at = number->end - 1;
+    if (!readNumber(text, at, found)) continue;
+    if (!signedOnly || !found.sign.empty()) {
+      number = found;
+      return number;
+    }
+    at = found.end - 1;
   }
-  number.reset();
   return number;
 }
 
@@ -174,14 +206,14 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
     WrittenDice& dice = found.emplace();
     dice.begin = at;
     dice.countEnd = countEnd;
-    dice.count = clampToInt(count);
+    dice.count = signedValue(false, count);
     long long sides = 0;
     dice.diceEnd = dice.end = readDigits(text, countEnd + 1, sides);
-    dice.sides = clampToInt(sides);
+    dice.sides = signedValue(false, sides);
     std::size_t sign = dice.diceEnd;
     while (sign < text.size() && text[sign] == ' ') ++sign;
     bool negative = false;
-    const std::size_t signSize = signAt(text, sign, negative);
+    const std::size_t signSize = signLength(text, sign, negative);
     std::size_t digits = sign + signSize;
     if (signSize > 0) {
       while (digits < text.size() && text[digits] == ' ') ++digits;
@@ -189,7 +221,7 @@ std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
       const std::size_t end = readDigits(text, digits, value);
       // "2d6+1d4" adds dice, not a constant.
       if (end > digits && (end == text.size() || text[end] != 'd')) {
-        const int magnitude = clampToInt(value);
+        const int magnitude = signedValue(false, value);
         dice.constant = WrittenNumber{sign, end, text.substr(sign, signSize),
                                       negative ? -magnitude : magnitude};
         dice.gap = text.substr(dice.diceEnd, sign - dice.diceEnd);
