@@ -68,11 +68,27 @@ static_assert(std::is_sorted(SKILL_ABILITIES.begin(), SKILL_ABILITIES.end(),
                                return a.name < b.name;
                              }));
 
+// Where the skills of each first letter begin in the table; the last entry is its end.
+constexpr auto LETTER_STARTS = [] {
+  std::array<std::size_t, 27> starts{};
+  std::size_t at = 0;
+  for (std::size_t letter = 0; letter < 26; ++letter) {
+    while (at < SKILL_ABILITIES.size() &&
+           static_cast<std::size_t>(SKILL_ABILITIES[at].name.front() - 'A') < letter) {
+      ++at;
+    }
+    starts[letter] = at;
+  }
+  starts[26] = SKILL_ABILITIES.size();
+  return starts;
+}();
+
 // The name, or the name with what it is about in parentheses ("Craft (alchemy)").
 bool names(std::string_view skill, std::string_view name) {
   if (!startsWithIgnoringCase(skill, name)) return false;
-  const std::string_view rest = withoutLeading(skill.substr(name.size()), " ");
-  return rest.empty() ? skill.size() == name.size() : rest.front() == '(';
+  std::size_t rest = name.size();
+  while (rest < skill.size() && skill[rest] == ' ') ++rest;
+  return rest == skill.size() ? skill.size() == name.size() : skill[rest] == '(';
 }
 
 }  // namespace
@@ -112,12 +128,11 @@ Ability skillAbility(std::string_view name, bool pathfinder) {
   if (name.empty()) return NO_ABILITY;
   const char first = toUpperAscii(name.front());
   if (first == 'D' && names(name, "Disable Device")) return pathfinder ? DEX : INT;
+  if (!isUpperChar(first)) return NO_ABILITY;
   // Only the skills of the name's first letter are compared.
-  const auto from = std::lower_bound(
-      SKILL_ABILITIES.begin(), SKILL_ABILITIES.end(), first,
-      [](const SkillAbility& skill, char letter) { return skill.name.front() < letter; });
-  for (auto skill = from; skill != SKILL_ABILITIES.end() && skill->name.front() == first; ++skill) {
-    if (names(name, skill->name)) return skill->ability;
+  const std::size_t letter = static_cast<std::size_t>(first - 'A');
+  for (std::size_t at = LETTER_STARTS[letter]; at < LETTER_STARTS[letter + 1]; ++at) {
+    if (names(name, SKILL_ABILITIES[at].name)) return SKILL_ABILITIES[at].ability;
   }
   return NO_ABILITY;
 }
