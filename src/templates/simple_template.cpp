@@ -169,58 +169,57 @@ bool isRanged(std::string_view text, Span item) {
   return text.substr(item.begin, item.end - item.begin).find("ranged") != std::string_view::npos;
 }
 
-// An item of the attacks as they were, split at "," and ";" at any depth.
-struct AttackItem {
-  Span span;
-  bool ranged;
-};
+// Whether each item of the attacks as they were, split at "," and ";" at any depth, is ranged:
+// a byte an item, no more than the text holds.
+using RangedItems = std::vector<char>;
 
-void splitAttacks(std::string_view attacks, std::vector<AttackItem>& items) {
-  items.clear();
+void findRanged(std::string_view attacks, RangedItems& ranged) {
+  ranged.clear();
   Items split(attacks, true);
-  while (const auto item = split.next()) items.push_back({*item, isRanged(attacks, *item)});
+  while (const auto item = split.next()) ranged.push_back(isRanged(attacks, *item));
 }
 
 // The attacks' bonuses, each by whether its item is ranged.
-void rewriteAttacks(std::string& field, std::span<const AttackItem> items,
-                    const RollChanges& changes, bool finesse, std::string& buffer) {
+void rewriteAttacks(std::string& field, const RangedItems& ranged, const RollChanges& changes,
+                    bool finesse, std::string& buffer) {
   const std::string_view text = field;
   TextEdits edits(text, buffer);
-  for (const AttackItem& item : items) {
-    const int change = item.ranged ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
-    moveAttackBonus(text, item.span, change, edits);
+  Items items(text, true);
+  for (std::size_t k = 0; const auto item = items.next(); ++k) {
+    const int change = ranged[k] ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
+    moveAttackBonus(text, *item, change, edits);
   }
   edits.applyTo(field);
 }
 
 // The first dice of each damage item, by whether the attack at its position is ranged.
-void rewriteDamage(std::string& field, std::span<const AttackItem> attacks,
-                   const RollChanges& changes, std::string& buffer) {
+void rewriteDamage(std::string& field, const RangedItems& attacks, const RollChanges& changes,
+                   std::string& buffer) {
   const std::string_view text = field;
   Items items(text, true);
   TextEdits edits(text, buffer);
   for (std::size_t k = 0; const auto item = items.next(); ++k) {
-    const bool ranged = k < attacks.size() && attacks[k].ranged;
+    const bool ranged = k < attacks.size() && attacks[k];
     moveDamage(text, *item, changes.roll[ranged ? NO_ABILITY : STR], edits);
   }
   edits.applyTo(field);
 }
 
-void rewriteCondensedAttacks(std::string& field, std::span<const AttackItem> attacks,
+void rewriteCondensedAttacks(std::string& field, const RangedItems& attacks,
                              const RollChanges& changes, bool finesse, std::string& buffer) {
   const std::string_view text = field;
   TextEdits edits(text, buffer);
   Items items(text, true);
-  for (const AttackItem& attack : attacks) {
+  for (const bool ranged : attacks) {
     const auto item = items.next();
     if (!item) break;
     // "bite +4 (1d4 plus 1d4 fire)": the bonus before the parentheses, the dice inside.
     const std::size_t inside =
         damageOpening(text.substr(item->begin, item->end - item->begin)) + item->begin;
-    moveAttackBonus(text, {item->begin, inside}, changes.roll[attack.ranged || finesse ? DEX : STR],
+    moveAttackBonus(text, {item->begin, inside}, changes.roll[ranged || finesse ? DEX : STR],
                     edits);
     if (inside == item->end) continue;
-    moveDamage(text, {inside, item->end}, changes.roll[attack.ranged ? NO_ABILITY : STR], edits);
+    moveDamage(text, {inside, item->end}, changes.roll[ranged ? NO_ABILITY : STR], edits);
     if (changes.dc != 0) {
       moveDifficultyClasses(text.substr(0, item->end), inside, "dc ", changes.dc, edits);
     }
@@ -277,16 +276,16 @@ void saves(std::string& field, const RollChanges& changes, std::string& buffer) 
 }
 
 void attacks(std::string& field, const RollChanges& changes, bool finesse, std::string& buffer) {
-  std::vector<AttackItem> items;
-  splitAttacks(field, items);
-  rewriteAttacks(field, items, changes, finesse, buffer);
+  RangedItems ranged;
+  findRanged(field, ranged);
+  rewriteAttacks(field, ranged, changes, finesse, buffer);
 }
 
 void damage(std::string& field, std::string_view attacks, const RollChanges& changes,
             std::string& buffer) {
-  std::vector<AttackItem> items;
-  splitAttacks(attacks, items);
-  rewriteDamage(field, items, changes, buffer);
+  RangedItems ranged;
+  findRanged(attacks, ranged);
+  rewriteDamage(field, ranged, changes, buffer);
 }
 
 void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
@@ -483,9 +482,9 @@ void rating(std::string& field, int cr, int steps) {
 
 void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
                       bool finesse, std::string& buffer) {
-  std::vector<AttackItem> items;
-  splitAttacks(attacks, items);
-  rewriteCondensedAttacks(field, items, changes, finesse, buffer);
+  RangedItems ranged;
+  findRanged(attacks, ranged);
+  rewriteCondensedAttacks(field, ranged, changes, finesse, buffer);
 }
 
 }  // namespace quick
@@ -528,21 +527,21 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   each([&](Monster& m) { quick::initiative(m.field(FIELD_INITIATIVE), changes, buffer); });
   each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
   // The condensed attacks and the damage pair with the attacks as they were, split once.
-  std::vector<AttackItem> items;
+  RangedItems ranged;
   std::vector<char> pairs(run.size());
   const auto position = [run](const Monster& m) {
     return static_cast<std::size_t>(&m - run.data());
   };
   each([&](Monster& m) {
     std::string& attacks = m.field(FIELD_ATTACKS);
-    splitAttacks(attacks, items);
+    findRanged(attacks, ranged);
     const bool finesse = usesFinesse(m);
-    pairs[position(m)] = condensedAttacksPair(m, items.size());
+    pairs[position(m)] = condensedAttacksPair(m, ranged.size());
     if (pairs[position(m)]) {
-      rewriteCondensedAttacks(m.field(FIELD_ABBR_ATTACKS), items, changes, finesse, buffer);
+      rewriteCondensedAttacks(m.field(FIELD_ABBR_ATTACKS), ranged, changes, finesse, buffer);
     }
-    rewriteDamage(m.field(FIELD_DAMAGE), items, changes, buffer);
-    rewriteAttacks(attacks, items, changes, finesse, buffer);
+    rewriteDamage(m.field(FIELD_DAMAGE), ranged, changes, buffer);
+    rewriteAttacks(attacks, ranged, changes, finesse, buffer);
   });
   each([&](Monster& m) {
     quick::baseAttack(m.field(FIELD_BASE_ATTACK), changes, m.pathfinder.block, buffer);
