@@ -293,6 +293,14 @@ std::string TextEdits::applied() const {
 
 void TextEdits::applyTo(std::string& text) {
   if (!any_) return;
+  any_ = false;
+  // Edits that kept the length of the text they edited change only its first `copied_` bytes.
+  if (length_ == copied_ && text.data() == original_.data() && text.size() == original_.size()) {
+    writeText(text.data(), {edited_.data(), length_});
+    copied_ = original_.size();
+    length_ = 0;
+    return;
+  }
   const std::string_view rest = original_.substr(copied_);
   wrote(writeText(room(rest.size()), rest));
   copied_ = original_.size();
@@ -302,7 +310,6 @@ void TextEdits::applyTo(std::string& text) {
     reserveExactly(text, length_);
   }
   text.assign(edited_.data(), length_);
-  any_ = false;
   length_ = 0;
 }
 
