@@ -171,12 +171,12 @@ bool isRanged(std::string_view text, Span item) {
 
 // Whether each item of the attacks as they were, split at "," and ";" at any depth, is ranged:
 // a byte an item, no more than the text holds.
-using RangedItems = std::vector<char>;
+using RangedItems = std::vector<unsigned char>;
 
 void findRanged(std::string_view attacks, RangedItems& ranged) {
   ranged.clear();
   Items split(attacks, true);
-  while (const auto item = split.next()) ranged.push_back(isRanged(attacks, *item));
+  while (const auto item = split.next()) ranged.push_back(isRanged(attacks, *item) ? 1 : 0);
 }
 
 // The attacks' bonuses, each by whether its item is ranged.
@@ -528,7 +528,7 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
   // The condensed attacks and the damage pair with the attacks as they were, split once.
   RangedItems ranged;
-  std::vector<char> pairs(run.size());
+  std::vector<bool> pairs(run.size());
   const auto position = [run](const Monster& m) {
     return static_cast<std::size_t>(&m - run.data());
   };
