@@ -114,9 +114,8 @@ std::size_t readDigits(std::string_view text, std::size_t begin, long long& valu
 
 // The magnitude with its sign, saturated at the 32-bit bounds.
 inline int signedValue(bool negative, long long magnitude) {
-  if (negative)
-    return magnitude > -static_cast<long long>(INT_MIN) ? INT_MIN : static_cast<int>(-magnitude);
-  return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+  const long long value = negative ? -magnitude : magnitude;
+  return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
 // signAt, with "+" and "-" told here: only the dashes' first byte needs the general test.
@@ -137,10 +136,6 @@ bool breaksBefore(std::string_view text, std::size_t pos) {
   const char before = text[pos - 1];
   return !isLetterChar(before) && !isDigitChar(before) && before != '/' && before != '.';
 }
-
-}  // namespace
-
-namespace {
 
 // numberAt's reading into `number`; false, with `number` spoiled, when none begins at `pos`.
 inline bool readNumber(std::string_view text, std::size_t pos, WrittenNumber& number) {

@@ -80,6 +80,20 @@ TEST(QuickRulesTest, FieldTexts) {
          return t;
        },
        "Bite +6 melee", "Bite +5 melee"},
+      // At an int's limits the numbers saturate; one read past them stays as it was written.
+      {[](std::string t) {
+         quick::attacks(t, ADVANCED_GIANT, false, buffer);
+         return t;
+       },
+       "Bite +2147483646/+2147483641 melee, claw \xE2\x80\x93"
+       "2147483649 melee",
+       "Bite +2147483647/+2147483645 melee, claw \xE2\x80\x93"
+       "2147483644 melee"},
+      {[](std::string t) {
+         quick::damage(t, "claw -1 melee, bite +2 melee", YOUNG, buffer);
+         return t;
+       },
+       "claw 1d4-2147483647, bite 1d4+99999999999", "claw 1d4-2147483648, bite 1d4+2147483645"},
       {[](std::string t) {
          quick::attacks(t, YOUNG, false, buffer);
          return t;
