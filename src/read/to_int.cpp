@@ -13,7 +13,6 @@ namespace veldarin {
 namespace {
 
 constexpr std::int64_t INT_MAX_VALUE = std::numeric_limits<int>::max();
-constexpr std::int64_t INT_MIN_VALUE = std::numeric_limits<int>::min();
 
 constexpr std::string_view EN_DASH = "\xE2\x80\x93";
 constexpr std::string_view MINUS_SIGN = "\xE2\x88\x92";
@@ -52,12 +51,6 @@ std::string signedText(int value) {
   return (value < 0 ? "" : "+") + std::to_string(value);
 }
 
-int clampToInt(std::int64_t value) {
-  if (value > INT_MAX_VALUE) return static_cast<int>(INT_MAX_VALUE);
-  if (value < INT_MIN_VALUE) return static_cast<int>(INT_MIN_VALUE);
-  return static_cast<int>(value);
-}
-
 int toInt(std::string_view text, std::size_t pos) {
   while (pos < text.size() && isSpaceChar(text[pos])) ++pos;
   bool negative = false;
@@ -68,10 +61,6 @@ int toInt(std::string_view text, std::size_t pos) {
     if (magnitude <= INT_MAX_VALUE) magnitude = magnitude * 10 + (text[pos] - '0');
   }
   return clampToInt(negative ? -magnitude : magnitude);
-}
-
-int saturatingAdd(int a, int b) {
-  return clampToInt(static_cast<std::int64_t>(a) + static_cast<std::int64_t>(b));
 }
 
 }  // namespace veldarin

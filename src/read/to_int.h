@@ -20,7 +20,11 @@ std::size_t signBefore(std::string_view text, std::size_t pos);
 int toInt(std::string_view text, std::size_t pos = 0);
 
 // The value clamped to the signed 32-bit range.
-int clampToInt(std::int64_t value);
+inline int clampToInt(std::int64_t value) {
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int>(value);
+}
 
 // A fifth-edition ability modifier: (score - 10) / 2, rounded down.
 int abilityModifier(int score);
@@ -28,7 +32,9 @@ int abilityModifier(int score);
 // A bonus as printed: "+2", "-1", "+0".
 std::string signedText(int value);
 
-// Adds and doubles with saturation at the signed 32-bit bounds.
-int saturatingAdd(int a, int b);
+// Adds with saturation at the signed 32-bit bounds; inline, as the templates add many.
+inline int saturatingAdd(int a, int b) {
+  return clampToInt(static_cast<std::int64_t>(a) + static_cast<std::int64_t>(b));
+}
 
 }  // namespace veldarin

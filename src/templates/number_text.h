@@ -5,44 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "templates/written_number.h"
+
 // Numbers and dice as a field's text writes them, and their rewriting in the text's own style:
 // the helpers that the templates and the rating scaler share.
 namespace veldarin {
 
-// A number as written: its sign ("", "+", "-", the en dash or the minus sign) and digits.
-struct WrittenNumber {
-  std::size_t begin = 0;  // the sign, or the first digit
-  std::size_t end = 0;    // past the last digit
-  std::string_view sign;
-  int value = 0;  // saturated
-};
-
-// The number whose sign or first digit stands at `pos`; none unless digits follow.
-std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos);
-
-// The first number that begins at or after `pos`, not inside a word or another number: a sign
-// or digit after a letter, digit or "/" does not begin one. With `signedOnly`, a number
-// without a sign is passed over.
-std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_t pos,
-                                        bool signedOnly = false);
-
 // The hit points a hit dice text counts in its last parentheses: "(57 hp)", or 3.0's bare "(26)".
 std::optional<WrittenNumber> hitPointCount(std::string_view text);
-
-// A die expression "NdX", "NdX+k" or "NdX + k" (the constant is digits not followed by "d").
-struct WrittenDice {
-  std::size_t begin = 0;  // the count's first digit
-  std::size_t countEnd = 0;
-  std::size_t diceEnd = 0;
-  std::size_t end = 0;  // past the constant, or diceEnd without one
-  int count = 0;
-  int sides = 0;
-  std::optional<WrittenNumber> constant;  // its sign, which may stand apart: "2d6 + 3"
-  std::string_view gap;                   // the spaces between the dice and the sign
-};
-
-// The first die expression that begins at or after `pos`.
-std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos);
 
 // The dice with a new constant, in the text's style: unchanged when the constant is, without
 // its sign and spaces when it becomes 0, after the dice with "+" or "-" when there was none.
@@ -68,7 +38,7 @@ class TextEdits {
   // The number rewritten to the value in its style: a sign where it had one ("+" for zero and
   // above, its own dash below zero, "-" when it had "+"), none where it had none ("-" below
   // zero); nothing when the value is its own.
-  void replace(const WrittenNumber& number, int value);
+  inline void replace(const WrittenNumber& number, int value);
   // The dice's constant, as diceWithConstant writes it.
   void replaceConstant(const WrittenDice& dice, int constant);
   // The text with the replacements.
@@ -85,7 +55,7 @@ class TextEdits {
   void grow(std::size_t more);
   // The text built so far ends at `end`.
   void wrote(const char* end) { length_ = static_cast<std::size_t>(end - edited_.data()); }
-  bool copyUpTo(std::size_t begin);
+  inline bool copyUpTo(std::size_t begin);
 
   std::string_view original_;
   std::string own_;
@@ -106,5 +76,19 @@ long long roundHalfUp(long long numerator, long long denominator);
 
 // A challenge rating's code (a whole rating, or -1 to -6 for 1/2 to 1/10) as a block writes it.
 std::string ratingText(int cr);
+
+inline bool TextEdits::copyUpTo(std::size_t begin) {
+  if (begin < copied_ || begin > original_.size()) return false;
+  any_ = true;
+  const std::string_view part = original_.substr(copied_, begin - copied_);
+  wrote(written::writeText(room(part.size()), part));
+  return true;
+}
+
+inline void TextEdits::replace(const WrittenNumber& number, int value) {
+  if (value == number.value || !copyUpTo(number.begin)) return;
+  wrote(written::writeLike(room(written::NUMBER_ROOM), number, value));
+  copied_ = number.end;
+}
 
 }  // namespace veldarin

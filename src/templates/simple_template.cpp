@@ -95,7 +95,7 @@ std::string_view withoutSpaces(std::string_view text) {
 }
 
 bool followedByWord(std::string_view text, std::size_t at, std::string_view word) {
-  return text.substr(at).starts_with(word) &&
+  return text[at] == word.front() && text.substr(at).starts_with(word) &&
          (at + word.size() == text.size() || !isLetterChar(text[at + word.size()]));
 }
 
@@ -165,18 +165,24 @@ std::size_t damageOpening(std::string_view item) {
   return item.size();
 }
 
-bool isRanged(std::string_view text, Span item) {
-  return text.substr(item.begin, item.end - item.begin).find("ranged") != std::string_view::npos;
-}
-
 // Whether each item of the attacks as they were, split at "," and ";" at any depth, is ranged:
 // a byte an item, no more than the text holds.
 using RangedItems = std::vector<unsigned char>;
 
+// One pass: "ranged" holds no separator, so it lies inside the item it is found in.
 void findRanged(std::string_view attacks, RangedItems& ranged) {
   ranged.clear();
-  Items split(attacks, true);
-  while (const auto item = split.next()) ranged.push_back(isRanged(attacks, *item) ? 1 : 0);
+  unsigned char found = 0;
+  for (std::size_t at = 0; at < attacks.size(); ++at) {
+    const char c = attacks[at];
+    if (c == ',' || c == ';') {
+      ranged.push_back(found);
+      found = 0;
+    } else if (c == 'r' && attacks.substr(at + 1, 5) == "anged") {
+      found = 1;
+    }
+  }
+  ranged.push_back(found);
 }
 
 // The attacks' bonuses, each by whether its item is ranged.
