@@ -129,27 +129,26 @@ void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& ed
   }
 }
 
-// Where " and " joins two attacks in text[from, end), or `end`: a plain scan, where find would
-// stop at every space.
-std::size_t attackJoin(std::string_view text, std::size_t from, std::size_t end) {
-  for (std::size_t at = from; at + 5 <= end; ++at) {
-    if (text[at] == ' ' && text[at + 1] == 'a' && text.substr(at, 5) == " and ") return at;
-  }
-  return end;
-}
-
 // Moves the constant of the first dice of each attack in a damage item (several are joined by
-// " and ": "claws 1d6+4 and bite 1d8+2").
+// " and ": "claws 1d6+4 and bite 1d8+2"). One pass: neither dice nor their constant hold " and ".
 void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) {
   if (change == 0) return;
   const std::string_view part = text.substr(0, item.end);
-  for (std::size_t begin = item.begin; begin < item.end;) {
-    const std::size_t end = attackJoin(part, begin, item.end);
-    if (const auto dice = nextDice(part.substr(0, end), begin)) {
-      const int constant = dice->constant ? dice->constant->value : 0;
-      edits.replaceConstant(*dice, saturatingAdd(constant, change));
+  WrittenDice dice;
+  bool moved = false;  // the attack's first dice
+  for (std::size_t at = item.begin; at < item.end; ++at) {
+    if (part[at] == ' ') {
+      if (part.substr(at, 5) == " and ") {
+        moved = false;
+        at += 4;
+      }
+      continue;
     }
-    begin = end == item.end ? item.end : end + 5;
+    if (moved || !written::readDice(part, at, dice)) continue;
+    const int constant = dice.constant ? dice.constant->value : 0;
+    edits.replaceConstant(dice, saturatingAdd(constant, change));
+    moved = true;
+    at = dice.end - 1;
   }
 }
 

@@ -155,6 +155,43 @@ inline bool readNumber(std::string_view text, std::size_t pos, WrittenNumber& nu
   return true;
 }
 
+// The die expression whose count begins at `pos`, not inside a word or another number, into
+// `dice`; false, with `dice` spoiled, when none begins there.
+inline bool readDice(std::string_view text, std::size_t pos, WrittenDice& dice) {
+  if (!isDigitChar(text[pos]) || !breaksBefore(text, pos)) return false;
+  long long count = 0;
+  const std::size_t countEnd = readDigits(text, pos, count);
+  if (countEnd + 1 >= text.size() || text[countEnd] != 'd' || !isDigitChar(text[countEnd + 1])) {
+    return false;
+  }
+  dice.begin = pos;
+  dice.countEnd = countEnd;
+  dice.count = signedValue(false, count);
+  long long sides = 0;
+  dice.diceEnd = dice.end = readDigits(text, countEnd + 1, sides);
+  dice.sides = signedValue(false, sides);
+  dice.constant.reset();
+  dice.gap = {};
+  std::size_t sign = dice.diceEnd;
+  while (sign < text.size() && text[sign] == ' ') ++sign;
+  bool negative = false;
+  const std::size_t signSize = signLength(text, sign, negative);
+  if (signSize == 0) return true;
+  std::size_t digits = sign + signSize;
+  while (digits < text.size() && text[digits] == ' ') ++digits;
+  long long value = 0;
+  const std::size_t end = readDigits(text, digits, value);
+  // "2d6+1d4" adds dice, not a constant.
+  if (end > digits && (end == text.size() || text[end] != 'd')) {
+    const int magnitude = signedValue(false, value);
+    dice.constant =
+        WrittenNumber{sign, end, text.substr(sign, signSize), negative ? -magnitude : magnitude};
+    dice.gap = text.substr(dice.diceEnd, sign - dice.diceEnd);
+    dice.end = end;
+  }
+  return true;
+}
+
 }  // namespace written
 
 inline std::optional<WrittenNumber> numberAt(std::string_view text, std::size_t pos) {
@@ -182,44 +219,13 @@ inline std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_
 }
 
 inline std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos) {
-  // Built in the result itself, the only object returned: a copy of it on the way out stalls
-  // every caller.
+  // Read into the one object returned, so that it is built in the caller's place.
   std::optional<WrittenDice> found;
+  WrittenDice& dice = found.emplace();
   for (std::size_t at = pos; at < text.size(); ++at) {
-    if (!isDigitChar(text[at]) || !written::breaksBefore(text, at)) continue;
-    long long count = 0;
-    const std::size_t countEnd = written::readDigits(text, at, count);
-    if (countEnd + 1 >= text.size() || text[countEnd] != 'd' || !isDigitChar(text[countEnd + 1])) {
-      at = countEnd - 1;
-      continue;
-    }
-    WrittenDice& dice = found.emplace();
-    dice.begin = at;
-    dice.countEnd = countEnd;
-    dice.count = written::signedValue(false, count);
-    long long sides = 0;
-    dice.diceEnd = dice.end = written::readDigits(text, countEnd + 1, sides);
-    dice.sides = written::signedValue(false, sides);
-    std::size_t sign = dice.diceEnd;
-    while (sign < text.size() && text[sign] == ' ') ++sign;
-    bool negative = false;
-    const std::size_t signSize = written::signLength(text, sign, negative);
-    std::size_t digits = sign + signSize;
-    if (signSize > 0) {
-      while (digits < text.size() && text[digits] == ' ') ++digits;
-      long long value = 0;
-      const std::size_t end = written::readDigits(text, digits, value);
-      // "2d6+1d4" adds dice, not a constant.
-      if (end > digits && (end == text.size() || text[end] != 'd')) {
-        const int magnitude = written::signedValue(false, value);
-        dice.constant = WrittenNumber{sign, end, text.substr(sign, signSize),
-                                      negative ? -magnitude : magnitude};
-        dice.gap = text.substr(dice.diceEnd, sign - dice.diceEnd);
-        dice.end = end;
-      }
-    }
-    return found;
+    if (written::readDice(text, at, dice)) return found;
   }
+  found.reset();
   return found;
 }
 
