@@ -117,6 +117,13 @@ TEST(QuickRulesTest, FieldTexts) {
          return t;
        },
        "paralysis", "paralysis"},
+      // Each attack that " and " joins moves its first dice; an empty one moves none.
+      {[](std::string t) {
+         quick::damage(t, "2 claws +5 melee, slam +3 melee", ADVANCED, buffer);
+         return t;
+       },
+       "claws 1d6+4 plus 1d4 and bite 1d8 and  and 2d4, and slam 2d6",
+       "claws 1d6+6 plus 1d4 and bite 1d8+2 and  and 2d4+2, and slam 2d6+2"},
       {[](std::string t) {
          quick::baseAttack(t, ADVANCED, true, buffer);
          return t;
