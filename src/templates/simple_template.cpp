@@ -95,7 +95,7 @@ std::string_view withoutSpaces(std::string_view text) {
 }
 
 bool followedByWord(std::string_view text, std::size_t at, std::string_view word) {
-  return text[at] == word.front() && text.substr(at).starts_with(word) &&
+  return text.substr(at).starts_with(word) &&
          (at + word.size() == text.size() || !isLetterChar(text[at + word.size()]));
 }
 

@@ -47,7 +47,7 @@ inline std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_
 // The first die expression that begins at or after `pos`.
 inline std::optional<WrittenDice> nextDice(std::string_view text, std::size_t pos);
 
-// The steps of reading and writing one number.
+// The steps of reading and writing one number or die expression.
 namespace written {
 
 // The most bytes a number takes as written: a dash's 3 bytes and 10 digits.
@@ -155,8 +155,8 @@ inline bool readNumber(std::string_view text, std::size_t pos, WrittenNumber& nu
   return true;
 }
 
-// The die expression whose count begins at `pos`, not inside a word or another number, into
-// `dice`; false, with `dice` spoiled, when none begins there.
+// The die expression whose count begins at `pos` (inside the text), not inside a word or another
+// number, into `dice`; false, with `dice` spoiled, when none begins there.
 inline bool readDice(std::string_view text, std::size_t pos, WrittenDice& dice) {
   if (!isDigitChar(text[pos]) || !breaksBefore(text, pos)) return false;
   long long count = 0;
@@ -209,10 +209,9 @@ inline std::optional<WrittenNumber> nextNumber(std::string_view text, std::size_
     // No number begins right after a digit, so a signed one needs only the signs looked at.
     const char c = text[at];
     const bool starts = signedOnly ? written::mayBeginSign(c) : written::mayBeginNumber(c);
-    if (!starts || !written::breaksBefore(text, at)) continue;
-    if (!written::readNumber(text, at, found)) continue;
-    if (!signedOnly || !found.sign.empty()) return number;
-    at = found.end - 1;
+    if (starts && written::breaksBefore(text, at) && written::readNumber(text, at, found)) {
+      return number;
+    }
   }
   number.reset();
   return number;
