@@ -152,8 +152,9 @@ class MonsterGroup {
   // Column of monster i in a table whose widest line has `widest` fields.
   static std::size_t columnIndex(std::size_t widest, int i);
 
-  // Applies the templates asked for (a bit for each code) to every monster. False, with a
-  // printed message, when they have no rules for some monster; the group is then unchanged.
+  // Applies the templates asked for (a bit for each code) to every monster, and condenses the
+  // attacks that they rewrote or the loader left. False, with a printed message, when they have
+  // no rules for some monster; the group is then unchanged.
   bool applyTemplates(unsigned templates);
 
   // Moves every monster to the rating of the target row, when there is one. False, with a
@@ -170,6 +171,9 @@ class MonsterGroup {
   void writeSummary(std::ostream& out, int formatCode);
 
   std::vector<Monster> monsters;
+  // Whether loading condenses the attacks. A run that templates its monsters clears it, and
+  // applyTemplates condenses them once their attacks are final, rather than twice.
+  bool condenseOnLoad = true;
 };
 
 }  // namespace veldarin

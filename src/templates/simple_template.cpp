@@ -59,17 +59,6 @@ void moveSignedNumbers(std::string_view text, Span span, int change, TextEdits& 
   }
 }
 
-// Every "DC n" (`word`, "dc " in lowered texts) of text[from, ...) moved by the change.
-void moveDifficultyClasses(std::string_view text, std::size_t from, std::string_view word,
-                           int change, TextEdits& edits) {
-  for (std::size_t at = text.find(word, from); at != std::string_view::npos;
-       at = text.find(word, at + word.size())) {
-    if (const auto number = numberAt(text, at + word.size())) {
-      edits.replace(*number, saturatingAdd(number->value, change));
-    }
-  }
-}
-
 // The parentheses that open right after `at` (spaces between), or none.
 std::optional<Span> parenthesesAfter(std::string_view text, std::size_t at) {
   while (at < text.size() && text[at] == ' ') ++at;
@@ -152,18 +141,6 @@ void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) 
   }
 }
 
-// Where the damage's parentheses, which close a condensed attack, open; the item's end for none.
-std::size_t damageOpening(std::string_view item) {
-  while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
-  if (!item.ends_with(')')) return item.size();
-  int depth = 0;
-  for (std::size_t at = item.size(); at-- > 0;) {
-    if (item[at] == ')') ++depth;
-    if (item[at] == '(' && --depth == 0) return at;
-  }
-  return item.size();
-}
-
 // Whether each item of the attacks as they were, split at "," and ";" at any depth, is ranged:
 // a byte an item, no more than the text holds.
 using RangedItems = std::vector<unsigned char>;
@@ -206,28 +183,6 @@ void rewriteDamage(std::string& field, const RangedItems& attacks, const RollCha
   for (std::size_t k = 0; const auto item = items.next(); ++k) {
     const bool ranged = k < attacks.size() && attacks[k];
     moveDamage(text, *item, changes.roll[ranged ? NO_ABILITY : STR], edits);
-  }
-  edits.applyTo(field);
-}
-
-void rewriteCondensedAttacks(std::string& field, const RangedItems& attacks,
-                             const RollChanges& changes, bool finesse, std::string& buffer) {
-  const std::string_view text = field;
-  TextEdits edits(text, buffer);
-  Items items(text, true);
-  for (const bool ranged : attacks) {
-    const auto item = items.next();
-    if (!item) break;
-    // "bite +4 (1d4 plus 1d4 fire)": the bonus before the parentheses, the dice inside.
-    const std::size_t inside =
-        damageOpening(text.substr(item->begin, item->end - item->begin)) + item->begin;
-    moveAttackBonus(text, {item->begin, inside}, changes.roll[ranged || finesse ? DEX : STR],
-                    edits);
-    if (inside == item->end) continue;
-    moveDamage(text, {inside, item->end}, changes.roll[ranged ? NO_ABILITY : STR], edits);
-    if (changes.dc != 0) {
-      moveDifficultyClasses(text.substr(0, item->end), inside, "dc ", changes.dc, edits);
-    }
   }
   edits.applyTo(field);
 }
@@ -371,10 +326,16 @@ void skills(std::string& field, const RollChanges& changes, bool pathfinder, std
   edits.applyTo(field);
 }
 
-void difficultyClasses(std::string& field, int change, std::string_view word, std::string& buffer) {
+void difficultyClasses(std::string& field, int change, std::string& buffer) {
+  constexpr std::string_view word = "DC ";
   const std::string_view text = field;
   TextEdits edits(text, buffer);
-  moveDifficultyClasses(text, 0, word, change, edits);
+  for (std::size_t at = text.find(word); at != std::string_view::npos;
+       at = text.find(word, at + word.size())) {
+    if (const auto number = numberAt(text, at + word.size())) {
+      edits.replace(*number, saturatingAdd(number->value, change));
+    }
+  }
   edits.applyTo(field);
 }
 
@@ -485,27 +446,12 @@ void rating(std::string& field, int cr, int steps) {
   field = ratingText(moved > 4 ? moved - 4 : moved - 5);
 }
 
-void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
-                      bool finesse, std::string& buffer) {
-  RangedItems ranged;
-  findRanged(attacks, ranged);
-  rewriteCondensedAttacks(field, ranged, changes, finesse, buffer);
-}
-
 }  // namespace quick
 
 namespace {
 
 bool usesFinesse(const Monster& monster) {
   return monster.field(FIELD_FEATS).find("Weapon Finesse") != std::string::npos;
-}
-
-// The condensed attacks hold each attack's bonus and damage, an item each, unless they could not
-// be condensed or the attacks are too many to pair. The rewriting changes neither.
-bool condensedAttacksPair(const Monster& monster, std::size_t attackItems) {
-  const std::string& condensed = monster.field(FIELD_ABBR_ATTACKS);
-  if (condensed == "-" || condensed.find("...") != std::string::npos) return false;
-  return attackItems <= MAX_ATTACK_ITEMS;
 }
 
 void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
@@ -531,22 +477,13 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   each([&](Monster& m) { moveHitPoints(m, changes.hitPointsPerDie, buffer); });
   each([&](Monster& m) { quick::initiative(m.field(FIELD_INITIATIVE), changes, buffer); });
   each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
-  // The condensed attacks and the damage pair with the attacks as they were, split once.
+  // The damage pairs with the attacks as they were, split once.
   RangedItems ranged;
-  std::vector<bool> pairs(run.size());
-  const auto position = [run](const Monster& m) {
-    return static_cast<std::size_t>(&m - run.data());
-  };
   each([&](Monster& m) {
     std::string& attacks = m.field(FIELD_ATTACKS);
     findRanged(attacks, ranged);
-    const bool finesse = usesFinesse(m);
-    pairs[position(m)] = condensedAttacksPair(m, ranged.size());
-    if (pairs[position(m)]) {
-      rewriteCondensedAttacks(m.field(FIELD_ABBR_ATTACKS), ranged, changes, finesse, buffer);
-    }
     rewriteDamage(m.field(FIELD_DAMAGE), ranged, changes, buffer);
-    rewriteAttacks(attacks, ranged, changes, finesse, buffer);
+    rewriteAttacks(attacks, ranged, changes, usesFinesse(m), buffer);
   });
   each([&](Monster& m) {
     quick::baseAttack(m.field(FIELD_BASE_ATTACK), changes, m.pathfinder.block, buffer);
@@ -557,13 +494,12 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   if (changes.dc != 0) {
     for (const FieldId id :
          {FIELD_SPECIAL_ATTACKS, FIELD_SPECIAL_QUALITIES, FIELD_ATTACKS, FIELD_DAMAGE}) {
-      each([&](Monster& m) { quick::difficultyClasses(m.field(id), changes.dc, "DC ", buffer); });
+      each([&](Monster& m) { quick::difficultyClasses(m.field(id), changes.dc, buffer); });
     }
   }
   if (changes.armorClass) each([&](Monster& m) { quick::armorClass(m.field(FIELD_AC), buffer); });
   each([&](Monster& m) {
     quick::rating(m.field(FIELD_CHALLENGE_RATING), m.cr, changes.ratingSteps);
-    if (!pairs[position(m)]) m.summarizeAttacks();
     // Listen and Spot move as Wisdom rolls, wherever they were read from.
     m.extractRolls();
     m.listen = saturatingAdd(m.listen, changes.roll[WIS]);

@@ -33,12 +33,8 @@ void damage(std::string& field, std::string_view attacks, const RollChanges& cha
 void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
                 std::string& buffer);
 void skills(std::string& field, const RollChanges& changes, bool pathfinder, std::string& buffer);
-// Every "DC n" (`word` "DC ", or "dc " in lowered texts).
-void difficultyClasses(std::string& field, int change, std::string_view word, std::string& buffer);
-// The condensed attacks, "bite +4 (1d4 plus 1d4 fire)", an item for each of the attacks (before
-// their rewriting): the bonus and the damage's first dice, and with advanced the DCs.
-void condensedAttacks(std::string& field, std::string_view attacks, const RollChanges& changes,
-                      bool finesse, std::string& buffer);
+// Every "DC n".
+void difficultyClasses(std::string& field, int change, std::string& buffer);
 void armorClass(std::string& field, std::string& buffer);
 // The hit dice "6d10+24 (57 hp)" and the points they give (`points`, in and out: the points
 // read from elsewhere when the text has none, or -1).

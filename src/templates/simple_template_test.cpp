@@ -164,7 +164,7 @@ TEST(QuickRulesTest, FieldTexts) {
        },
        "Disable Device +4", "Disable Device +3"},
       {[](std::string t) {
-         quick::difficultyClasses(t, 2, "DC ", buffer);
+         quick::difficultyClasses(t, 2, buffer);
          return t;
        },
        "trample (2d8+18, DC 28), DC x", "trample (2d8+18, DC 30), DC x"},
@@ -277,6 +277,23 @@ TEST(QuickRulesTest, TableMonstersInRunsAsAlone) {
       EXPECT_EQ(all.monsters[i].field(fieldIdAt(p)), alone.monsters[0].field(fieldIdAt(p))) << i;
     }
     EXPECT_EQ(all.monsters[i].listen, alone.monsters[0].listen) << i;
+  }
+}
+
+// Attacks the loader leaves are condensed by the templates, whichever are asked for.
+TEST(QuickRulesTest, AttacksCondensedAfterTemplates) {
+  for (const unsigned templates : {0U, templateBit(TEMPLATE_CELESTIAL),
+                                   templateBit(TEMPLATE_ADVANCED) | templateBit(TEMPLATE_GIANT)}) {
+    MonsterGroup now;
+    MonsterGroup later;
+    later.condenseOnLoad = false;
+    ASSERT_TRUE(now.loadFromText(drakeTable(0, 3)) && later.loadFromText(drakeTable(0, 3)));
+    ASSERT_TRUE(now.applyTemplates(templates) && later.applyTemplates(templates));
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(later.monsters[i].field(FIELD_ABBR_ATTACKS),
+                now.monsters[i].field(FIELD_ABBR_ATTACKS))
+          << templates;
+    }
   }
 }
 

@@ -205,11 +205,10 @@ void Monster::applyTemplate(int templateCode, std::string_view namesBefore, std:
 }
 
 bool MonsterGroup::applyTemplates(unsigned templates) {
-  if (templates == 0) return true;
   const auto any = [this](auto test) {
     return std::any_of(monsters.begin(), monsters.end(), test);
   };
-  if (any([](const Monster& monster) { return monster.fifthEditionBlock; })) {
+  if (templates != 0 && any([](const Monster& monster) { return monster.fifthEditionBlock; })) {
     printLine("applyTemplate(): templates need 3rd-edition or Pathfinder monsters.");
     return false;
   }
@@ -218,6 +217,10 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
     printLine("applyTemplate(): entropic and resolute templates need Pathfinder monsters.");
     return false;
   }
+  // The simple templates rewrite the attacks; condensing them after that is cheaper than
+  // rewriting what the loader condensed.
+  const bool condense = !condenseOnLoad || (templates & ~ALIGNMENT_TEMPLATES) != 0;
+  if (templates == 0 && !condense) return true;
   const std::string simpleNames = simpleTemplateNames(templates);
   std::string buffer;
   // A run at a time, each rewriting over the whole run. A table's texts lie row by row, so a
@@ -238,6 +241,8 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
         namesBefore = {};
       }
       if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
+      // A fifth-edition reader condenses its attacks itself.
+      if (condense && !monster.fifthEditionBlock) monster.summarizeAttacks();
     }
   }
   return true;
