@@ -292,36 +292,47 @@ void baseAttack(std::string& field, const RollChanges& changes, bool pathfinder,
 void skills(std::string& field, const RollChanges& changes, bool pathfinder, std::string& buffer) {
   const std::string_view text = field;
   TextEdits edits(text, buffer);
-  Items items(text, false);
-  while (const auto found = items.next()) {
-    const Span item = *found;
+  // An item at a time, split at "," and ";" outside parentheses, read in one pass: the skill's
+  // number is its first signed one outside parentheses, at the item's start or after a space.
+  for (std::size_t begin = 0;;) {
+    std::size_t lead = begin;
+    while (lead < text.size() && text[lead] == ' ') ++lead;
     // Racial modifiers are no rolls of their own.
-    if (withoutSpaces(text.substr(item.begin, item.end - item.begin))
-            .starts_with("Racial Modifier")) {
-      break;
-    }
-    // The skill's number is its first signed one outside parentheses.
+    if (text.substr(lead).starts_with("Racial Modifier")) break;
+    WrittenNumber number;
+    bool found = false;
     int depth = 0;
-    std::optional<WrittenNumber> number;
-    for (std::size_t at = item.begin; at < item.end && !number; ++at) {
-      const char c = text[at];
-      if (c == '(') ++depth;
-      if (c == ')' && depth > 0) --depth;
-      // Only a sign (the dashes' first byte for theirs) begins a signed number.
-      const bool sign = c == '+' || c == '-' || c == '\xE2';
-      if (sign && depth == 0 && (at == item.begin || text[at - 1] == ' ')) {
-        const auto found = numberAt(text.substr(0, item.end), at);
-        if (found && !found->sign.empty()) number = found;
+    std::size_t end = begin;
+    for (; end < text.size(); ++end) {
+      const char c = text[end];
+      if ((c == ',' || c == ';') && depth == 0) break;
+      switch (c) {
+        case '(':
+          ++depth;
+          break;
+        case ')':
+          if (depth > 0) --depth;
+          break;
+        case '+':
+        case '-':
+        case '\xE2':  // the dashes' first byte
+          found = found || (depth == 0 && (end == begin || text[end - 1] == ' ') &&
+                            written::readNumber(text, end, number) && !number.sign.empty());
+          break;
+        default:
+          break;
       }
     }
-    if (!number) continue;
-    const std::string_view name =
-        withoutSpaces(text.substr(item.begin, number->begin - item.begin));
-    const int change = changes.roll[skillAbility(name, pathfinder)];
-    edits.replace(*number, saturatingAdd(number->value, change));
-    if (const auto inner = parenthesesAfter(text.substr(0, item.end), number->end)) {
-      moveSignedNumbers(text, *inner, change, edits);
+    if (found) {
+      const std::string_view name = withoutSpaces(text.substr(begin, number.begin - begin));
+      const int change = changes.roll[skillAbility(name, pathfinder)];
+      edits.replace(number, saturatingAdd(number.value, change));
+      if (const auto inner = parenthesesAfter(text.substr(0, end), number.end)) {
+        moveSignedNumbers(text, *inner, change, edits);
+      }
     }
+    if (end >= text.size()) break;
+    begin = end + 1;
   }
   edits.applyTo(field);
 }
@@ -468,9 +479,11 @@ void moveHitPoints(Monster& monster, int perDie, std::string& buffer) {
 
 }  // namespace
 
-void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::string& buffer) {
+void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, RewriteScratch& scratch) {
   const RollChanges changes = rollChanges(templates);
   if (!changes.any()) return;
+  std::string& buffer = scratch.text;
+  RangedItems& ranged = scratch.ranged;
   const auto each = [run](auto rewrite) {
     for (Monster& monster : run) rewrite(monster);
   };
@@ -478,7 +491,6 @@ void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::st
   each([&](Monster& m) { quick::initiative(m.field(FIELD_INITIATIVE), changes, buffer); });
   each([&](Monster& m) { quick::saves(m.field(FIELD_SAVES), changes, buffer); });
   // The damage pairs with the attacks as they were, split once.
-  RangedItems ranged;
   each([&](Monster& m) {
     std::string& attacks = m.field(FIELD_ATTACKS);
     findRanged(attacks, ranged);

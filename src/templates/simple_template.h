@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "monster/monster.h"
 #include "templates/rolls.h"
@@ -13,10 +14,16 @@ namespace veldarin {
 // "Advanced Giant ": the words the simple templates asked for put before a name, in that order.
 std::string simpleTemplateNames(TemplateSet templates);
 
+// What the rewriting reuses from field to field and from run to run, so that a bestiary's
+// rewriting asks for no memory of its own.
+struct RewriteScratch {
+  std::string text;                   // a field's new text, as it is built
+  std::vector<unsigned char> ranged;  // whether each of a monster's attacks is ranged
+};
+
 // The quick rules of the simple templates asked for (advanced, giant and young change the rolls,
 // the armor class, the hit points and the rating, but not the name) on a run of monsters.
-// `buffer` is where each field's new text is built; a caller reuses it from run to run.
-void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, std::string& buffer);
+void applySimpleTemplates(std::span<Monster> run, TemplateSet templates, RewriteScratch& scratch);
 
 // The rewriting of a field's numbers by the simple templates' quick rules, in place, each new
 // text built in `buffer`; a text whose numbers are not found stays as it was.

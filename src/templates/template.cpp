@@ -222,7 +222,7 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
   const bool condense = !condenseOnLoad || (templates & ~ALIGNMENT_TEMPLATES) != 0;
   if (templates == 0 && !condense) return true;
   const std::string simpleNames = simpleTemplateNames(templates);
-  std::string buffer;
+  RewriteScratch scratch;
   // A run at a time, each rewriting over the whole run. A table's texts lie row by row, so a
   // rewriting of a run of its monsters walks one row's memory. A Pathfinder block's texts lie
   // together, and stay in the cache while the monster is rewritten alone.
@@ -231,13 +231,13 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
     count = all[first].pathfinder.block ? 1 : std::min<std::size_t>(64, all.size() - first);
     const std::span<Monster> run = all.subspan(first, count);
     // The simple templates move the rating that the alignment template then reads.
-    applySimpleTemplates(run, templates, buffer);
+    applySimpleTemplates(run, templates, scratch);
     for (Monster& monster : run) {
       // Their words stand before the alignment template's, and the name grows once.
       std::string_view namesBefore = simpleNames;
       for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
         if (!asks(templates, texts.code)) continue;
-        monster.applyTemplate(texts.code, namesBefore, buffer);
+        monster.applyTemplate(texts.code, namesBefore, scratch.text);
         namesBefore = {};
       }
       if (!namesBefore.empty()) prependWords(monster.field(FIELD_NAME), {namesBefore});
