@@ -88,59 +88,6 @@ bool followedByWord(std::string_view text, std::size_t at, std::string_view word
          (at + word.size() == text.size() || !isLetterChar(text[at + word.size()]));
 }
 
-// Moves an attack item's bonuses ("2 claws +7 melee and bite +2 melee"): each signed number, with
-// the iterations after it ("+11/+6"), that a mode word, parentheses or the item's end follows; a
-// number inside a name ("+1 spear") is none.
-void moveAttackBonus(std::string_view text, Span item, int change, TextEdits& edits) {
-  const std::string_view part = text.substr(0, item.end);
-  for (auto first = nextNumber(part, item.begin, true); first;) {
-    std::size_t end = first->end;
-    while (end + 1 < part.size() && part[end] == '/') {
-      const auto iteration = numberAt(part, end + 1);
-      if (!iteration) break;
-      end = iteration->end;
-    }
-    std::size_t after = end;
-    while (after < part.size() && part[after] == ' ') ++after;
-    const bool bonus = after == part.size() || !isLetterChar(part[after]) ||
-                       followedByWord(part, after, "melee") ||
-                       followedByWord(part, after, "ranged") ||
-                       followedByWord(part, after, "touch");
-    if (bonus) {
-      edits.replace(*first, saturatingAdd(first->value, change));
-      for (std::size_t at = first->end; at < end;) {
-        const auto iteration = numberAt(part, at + 1);
-        edits.replace(*iteration, saturatingAdd(iteration->value, change));
-        at = iteration->end;
-      }
-    }
-    first = nextNumber(part, end, true);
-  }
-}
-
-// Moves the constant of the first dice of each attack in a damage item (several are joined by
-// " and ": "claws 1d6+4 and bite 1d8+2"). One pass: neither dice nor their constant hold " and ".
-void moveDamage(std::string_view text, Span item, int change, TextEdits& edits) {
-  if (change == 0) return;
-  const std::string_view part = text.substr(0, item.end);
-  WrittenDice dice;
-  bool moved = false;  // the attack's first dice
-  for (std::size_t at = item.begin; at < item.end; ++at) {
-    if (part[at] == ' ') {
-      if (part.substr(at, 5) == " and ") {
-        moved = false;
-        at += 4;
-      }
-      continue;
-    }
-    if (moved || !written::readDice(part, at, dice)) continue;
-    const int constant = dice.constant ? dice.constant->value : 0;
-    edits.replaceConstant(dice, saturatingAdd(constant, change));
-    moved = true;
-    at = dice.end - 1;
-  }
-}
-
 // Whether each item of the attacks as they were, split at "," and ";" at any depth, is ranged:
 // a byte an item, no more than the text holds.
 using RangedItems = std::vector<unsigned char>;
@@ -161,28 +108,83 @@ void findRanged(std::string_view attacks, RangedItems& ranged) {
   ranged.push_back(found);
 }
 
-// The attacks' bonuses, each by whether its item is ranged.
+// The attacks' bonuses, each by whether its item is ranged: the signed numbers, with the
+// iterations after them ("+11/+6"), that a mode word, parentheses or the item's end follows; a
+// number inside a name ("+1 spear") is none. One pass: no number holds a separator, so the items
+// are counted as it goes.
 void rewriteAttacks(std::string& field, const RangedItems& ranged, const RollChanges& changes,
                     bool finesse, std::string& buffer) {
   const std::string_view text = field;
   TextEdits edits(text, buffer);
-  Items items(text, true);
-  for (std::size_t k = 0; const auto item = items.next(); ++k) {
-    const int change = ranged[k] ? changes.roll[DEX] : changes.roll[finesse ? DEX : STR];
-    moveAttackBonus(text, *item, change, edits);
+  const auto changeAt = [&](std::size_t k) {
+    return changes.roll[(k < ranged.size() && ranged[k]) || finesse ? DEX : STR];
+  };
+  int change = changeAt(0);
+  WrittenNumber first;
+  for (std::size_t at = 0, k = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == ',' || c == ';') {
+      change = changeAt(++k);
+      continue;
+    }
+    if (!written::mayBeginSign(c) || !written::breaksBefore(text, at) ||
+        !written::readNumber(text, at, first)) {
+      continue;
+    }
+    std::size_t end = first.end;
+    while (end + 1 < text.size() && text[end] == '/') {
+      const auto iteration = numberAt(text, end + 1);
+      if (!iteration) break;
+      end = iteration->end;
+    }
+    std::size_t after = end;
+    while (after < text.size() && text[after] == ' ') ++after;
+    const bool bonus = after == text.size() || !isLetterChar(text[after]) ||
+                       followedByWord(text, after, "melee") ||
+                       followedByWord(text, after, "ranged") ||
+                       followedByWord(text, after, "touch");
+    if (bonus) {
+      edits.replace(first, saturatingAdd(first.value, change));
+      for (std::size_t iterations = first.end; iterations < end;) {
+        const auto iteration = numberAt(text, iterations + 1);
+        edits.replace(*iteration, saturatingAdd(iteration->value, change));
+        iterations = iteration->end;
+      }
+    }
+    at = end - 1;
   }
   edits.applyTo(field);
 }
 
-// The first dice of each damage item, by whether the attack at its position is ranged.
+// The constant of the first dice of each attack of each damage item, by whether the attack at
+// the item's position is ranged; an item's attacks are joined by " and " ("claws 1d6+4 and bite
+// 1d8+2"). One pass: neither dice nor their constant hold a separator or " and ".
 void rewriteDamage(std::string& field, const RangedItems& attacks, const RollChanges& changes,
                    std::string& buffer) {
   const std::string_view text = field;
-  Items items(text, true);
   TextEdits edits(text, buffer);
-  for (std::size_t k = 0; const auto item = items.next(); ++k) {
-    const bool ranged = k < attacks.size() && attacks[k];
-    moveDamage(text, *item, changes.roll[ranged ? NO_ABILITY : STR], edits);
+  const auto changeAt = [&](std::size_t k) {
+    return changes.roll[k < attacks.size() && attacks[k] ? NO_ABILITY : STR];
+  };
+  int change = changeAt(0);
+  bool moved = false;  // the attack's first dice
+  WrittenDice dice;
+  for (std::size_t at = 0, k = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == ',' || c == ';') {
+      change = changeAt(++k);
+      moved = false;
+    } else if (c == ' ') {
+      if (text.substr(at, 5) == " and ") {
+        moved = false;
+        at += 4;
+      }
+    } else if (change != 0 && !moved && written::readDice(text, at, dice)) {
+      const int constant = dice.constant ? dice.constant->value : 0;
+      edits.replaceConstant(dice, saturatingAdd(constant, change));
+      moved = true;
+      at = dice.end - 1;
+    }
   }
   edits.applyTo(field);
 }
@@ -380,17 +382,16 @@ void armorClass(std::string& field, std::string& buffer) {
   moveAfter("flat-footed", total->end, open);
   bool dexterity = false;
   bool natural = false;
-  const std::string_view inside = text.substr(0, close);
-  Items parts(inside, true);
-  while (auto found = parts.next()) {
-    Span& part = *found;
-    if (part.end <= open) continue;
-    part.begin = std::max(part.begin, open + 1);
-    const std::string_view piece = inside.substr(part.begin, part.end - part.begin);
+  // The parts inside the parentheses, split at "," and ";".
+  const std::size_t first = open + 1;
+  Items parts(text.substr(first, close - first), true);
+  while (const auto found = parts.next()) {
+    const Span part{found->begin + first, found->end + first};
+    const std::string_view piece = text.substr(part.begin, part.end - part.begin);
     const bool isDexterity = !dexterity && piece.find("Dex") != std::string_view::npos;
     const bool isNatural = !natural && piece.find("natural") != std::string_view::npos;
     if (!isDexterity && !isNatural) continue;
-    if (const auto number = nextNumber(inside.substr(0, part.end), part.begin)) {
+    if (const auto number = nextNumber(text.substr(0, part.end), part.begin)) {
       edits.replace(*number, saturatingAdd(number->value, 2));
       dexterity = dexterity || isDexterity;
       natural = natural || isNatural;
