@@ -51,7 +51,7 @@ EMSCRIPTEN_KEEPALIVE void veldarin_summarize(const char* input, std::size_t size
     return;
   }
   const auto group = std::make_unique<MonsterGroup>();
-  group->condenseOnLoad = *params.templates == 0;
+  group->finishOnLoad = *params.templates == 0;
   if (!group->loadFromText(std::string_view(input, size))) return;
   if (!group->applyTemplates(*params.templates)) return;
   if (!group->scaleToRating(params.scaleRow)) return;

@@ -26,7 +26,7 @@ void keepUntilExit(std::unique_ptr<MonsterGroup> group) {
 // Load, template and write; each step prints its own failure.
 bool summarize(const Params& params) {
   auto group = std::make_unique<MonsterGroup>();
-  group->condenseOnLoad = *params.templates == 0;
+  group->finishOnLoad = *params.templates == 0;
   if (!group->loadFromFile(params.inFile)) return false;
   if (!group->applyTemplates(*params.templates)) return false;
   if (!group->scaleToRating(params.scaleRow)) return false;

@@ -77,8 +77,9 @@ class Monster {
   // A fifth-edition block's preparation: "—" read as "-". Its reader has written the attacks.
   void prepareFifthEdition();
 
-  // Sets the ten integers from the texts.
-  void extractNumbers();
+  // Sets the ten integers from the texts; without `rolls`, all but the initiative, armor class
+  // and saves.
+  void extractNumbers(bool rolls = true);
   // Sets those that the templates move: initiative, armor class, rating and saves.
   void extractRolls();
 
@@ -152,9 +153,9 @@ class MonsterGroup {
   // Column of monster i in a table whose widest line has `widest` fields.
   static std::size_t columnIndex(std::size_t widest, int i);
 
-  // Applies the templates asked for (a bit for each code) to every monster, and condenses the
-  // attacks that they rewrote or the loader left. False, with a printed message, when they have
-  // no rules for some monster; the group is then unchanged.
+  // Applies the templates asked for (a bit for each code) to every monster, and finishes what
+  // they rewrote or the loader left: the rolls and the condensed attacks. False, with a printed
+  // message, when they have no rules for some monster; the group is then unchanged.
   bool applyTemplates(unsigned templates);
 
   // Moves every monster to the rating of the target row, when there is one. False, with a
@@ -171,9 +172,10 @@ class MonsterGroup {
   void writeSummary(std::ostream& out, int formatCode);
 
   std::vector<Monster> monsters;
-  // Whether loading condenses the attacks. A run that templates its monsters clears it, and
-  // applyTemplates condenses them once their attacks are final, rather than twice.
-  bool condenseOnLoad = true;
+  // Whether loading finishes the monsters: condenses their attacks and reads their rolls. A run
+  // that templates its monsters clears it, and applyTemplates finishes them once their texts are
+  // final, rather than twice.
+  bool finishOnLoad = true;
 };
 
 }  // namespace veldarin

@@ -24,7 +24,7 @@ namespace veldarin {
 
 namespace {
 
-void prepare(Monster& monster, bool condense) {
+void prepare(Monster& monster, bool finish) {
   for (const FieldInfo& info : fieldTable) monster.cutFieldAtTilde(info.id);
   if (monster.edition35.table) {
     cutBeforeFirst(monster.edition35.fullAttack, '~');
@@ -38,9 +38,9 @@ void prepare(Monster& monster, bool condense) {
   }
   if (monster.fifthEditionBlock) monster.prepareFifthEdition();
   monster.appendToField(FIELD_HIT_POINTS, "___");
-  monster.extractNumbers();
+  monster.extractNumbers(finish);
   // A fifth-edition reader condenses its attacks itself: their names hold commas.
-  if (condense && !monster.fifthEditionBlock) monster.summarizeAttacks();
+  if (finish && !monster.fifthEditionBlock) monster.summarizeAttacks();
 }
 
 bool noData() {
@@ -174,7 +174,7 @@ StatblocksRead readStatblocks(MonsterGroup& group, MarkupText& plain) {
 // Prepares the monsters read for condensing; "no data" when there are none.
 bool prepared(MonsterGroup& group) {
   if (group.monsters.empty()) return noData();
-  for (Monster& monster : group.monsters) prepare(monster, group.condenseOnLoad);
+  for (Monster& monster : group.monsters) prepare(monster, group.finishOnLoad);
   return true;
 }
 

@@ -108,10 +108,15 @@ int highestSpeed(std::string_view text) {
 
 }  // namespace
 
-void Monster::extractNumbers() {
+void Monster::extractNumbers(bool rolls) {
   hitDice = toInt(field(FIELD_HIT_DICE));
   speed = highestSpeed(field(FIELD_SPEED));
-  extractRolls();
+  if (rolls) {
+    extractRolls();
+  } else {
+    // The templates move the rating from the one read here.
+    cr = challengeRating(field(FIELD_CHALLENGE_RATING));
+  }
 
   const int wisdom = afterKeyword(field(FIELD_ABILITIES), "Wis", 0);
   const int defaultSkill = wisdom / 2 - 5;

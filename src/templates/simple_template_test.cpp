@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "monster/monster.h"
 #include "templates/number_text.h"
@@ -280,18 +281,24 @@ TEST(QuickRulesTest, TableMonstersInRunsAsAlone) {
   }
 }
 
-// Attacks the loader leaves are condensed by the templates, whichever are asked for.
-TEST(QuickRulesTest, AttacksCondensedAfterTemplates) {
+// Monsters the loader leaves unfinished are finished by the templates, whichever are asked for.
+TEST(QuickRulesTest, MonstersFinishedAfterTemplates) {
   for (const unsigned templates : {0U, templateBit(TEMPLATE_CELESTIAL),
                                    templateBit(TEMPLATE_ADVANCED) | templateBit(TEMPLATE_GIANT)}) {
     MonsterGroup now;
     MonsterGroup later;
-    later.condenseOnLoad = false;
-    ASSERT_TRUE(now.loadFromText(drakeTable(0, 3)) && later.loadFromText(drakeTable(0, 3)));
+    later.finishOnLoad = false;
+    const std::string table = drakeTable(0, 3) +
+                              "Initiative:\t+1\t-2\t+3\nAC:\t14\t15\t16\n"
+                              "Saves:\tFort +2, Ref +1, Will +0\t\tFort +9, Ref -1, Will +4\n";
+    ASSERT_TRUE(now.loadFromText(table) && later.loadFromText(table));
     ASSERT_TRUE(now.applyTemplates(templates) && later.applyTemplates(templates));
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(later.monsters[i].field(FIELD_ABBR_ATTACKS),
-                now.monsters[i].field(FIELD_ABBR_ATTACKS))
+      const Monster& a = now.monsters[i];
+      const Monster& b = later.monsters[i];
+      EXPECT_EQ(b.field(FIELD_ABBR_ATTACKS), a.field(FIELD_ABBR_ATTACKS)) << templates;
+      EXPECT_EQ(std::tie(b.initiative, b.armorClass, b.cr, b.fortSave, b.refSave, b.willSave),
+                std::tie(a.initiative, a.armorClass, a.cr, a.fortSave, a.refSave, a.willSave))
           << templates;
     }
   }

@@ -217,9 +217,10 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
     printLine("applyTemplate(): entropic and resolute templates need Pathfinder monsters.");
     return false;
   }
-  // The simple templates rewrite the attacks; condensing them after that is cheaper than
-  // rewriting what the loader condensed.
-  const bool condense = !condenseOnLoad || (templates & ~ALIGNMENT_TEMPLATES) != 0;
+  // The simple templates rewrite the attacks and read the rolls again; condensing the attacks
+  // after that is cheaper than rewriting what the loader condensed.
+  const bool simple = (templates & ~ALIGNMENT_TEMPLATES) != 0;
+  const bool condense = !finishOnLoad || simple;
   if (templates == 0 && !condense) return true;
   const std::string simpleNames = simpleTemplateNames(templates);
   RewriteScratch scratch;
@@ -233,6 +234,8 @@ bool MonsterGroup::applyTemplates(unsigned templates) {
     // The simple templates move the rating that the alignment template then reads.
     applySimpleTemplates(run, templates, scratch);
     for (Monster& monster : run) {
+      // The rolls the loader left, read as it would have, before the alignment template.
+      if (!finishOnLoad && !simple) monster.extractRolls();
       // Their words stand before the alignment template's, and the name grows once.
       std::string_view namesBefore = simpleNames;
       for (const TemplateTexts& texts : TEMPLATE_TEXTS) {
