@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "monster/ascii.h"
@@ -360,26 +361,31 @@ void armorClass(std::string& field, std::string& buffer) {
   edits.replace(*total, saturatingAdd(total->value, 4));
   const std::size_t open = text.find('(');
   // "touch 14" and "flat-footed 12" gain one of the two +2s each; they may stand before or
-  // after the parentheses.
-  const auto moveAfter = [&](std::string_view word, std::size_t from, std::size_t to) {
+  // after the parentheses, in either order.
+  const auto moveTouchAndFlatFooted = [&](std::size_t from, std::size_t to) {
     const std::string_view part = text.substr(0, to);
-    const std::size_t at = part.find(word, from);
-    if (at == std::string_view::npos) return;
-    if (const auto number = nextNumber(part, at + word.size())) {
-      edits.replace(*number, saturatingAdd(number->value, 2));
+    constexpr std::array<std::string_view, 2> words{"touch", "flat-footed"};
+    std::array<std::optional<WrittenNumber>, 2> numbers;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+      const std::size_t at = part.find(words[k], from);
+      if (at != std::string_view::npos) numbers[k] = nextNumber(part, at + words[k].size());
+    }
+    if (numbers[0] && numbers[1] && numbers[1]->begin < numbers[0]->begin) {
+      std::swap(numbers[0], numbers[1]);
+    }
+    for (const auto& number : numbers) {
+      if (number) edits.replace(*number, saturatingAdd(number->value, 2));
     }
   };
   if (open == std::string_view::npos) {
-    moveAfter("touch", total->end, text.size());
-    moveAfter("flat-footed", total->end, text.size());
+    moveTouchAndFlatFooted(total->end, text.size());
     edits.replace(text.size(), text.size(), " (+2 Dex, +2 natural)");
     edits.applyTo(field);
     return;
   }
   std::size_t close = text.find(')', open);
   if (close == std::string_view::npos) close = text.size();
-  moveAfter("touch", total->end, open);
-  moveAfter("flat-footed", total->end, open);
+  moveTouchAndFlatFooted(total->end, open);
   bool dexterity = false;
   bool natural = false;
   // The parts inside the parentheses, split at "," and ";".
@@ -404,8 +410,7 @@ void armorClass(std::string& field, std::string& buffer) {
   if (!natural) added += ", +2 natural";
   if (empty && !added.empty()) added.erase(0, 2);
   edits.replace(close, close, added);
-  moveAfter("touch", close, text.size());
-  moveAfter("flat-footed", close, text.size());
+  moveTouchAndFlatFooted(close, text.size());
   edits.applyTo(field);
 }
 

@@ -179,6 +179,8 @@ TEST(QuickRulesTest, FieldTexts) {
        "24 (\xE2\x80\x93"
        "1 size, +13 natural, +2 Dex)"},
       {armor, "17, touch 12, flat-footed 15", "21, touch 14, flat-footed 17 (+2 Dex, +2 natural)"},
+      {armor, "15, flat-footed 12, touch 14 (+1 Dex)",
+       "19, flat-footed 14, touch 16 (+3 Dex, +2 natural)"},
       {armor, "-", "-"},
       {[](std::string t) {
          quick::rating(t, 4, 1);
