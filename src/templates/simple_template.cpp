@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "monster/ascii.h"
@@ -363,18 +362,24 @@ void armorClass(std::string& field, std::string& buffer) {
   // "touch 14" and "flat-footed 12" gain one of the two +2s each; they may stand before or
   // after the parentheses, in either order.
   const auto moveTouchAndFlatFooted = [&](std::size_t from, std::size_t to) {
+    constexpr std::string_view touch = "touch";
+    constexpr std::string_view flatFooted = "flat-footed";
     const std::string_view part = text.substr(0, to);
-    constexpr std::array<std::string_view, 2> words{"touch", "flat-footed"};
-    std::array<std::optional<WrittenNumber>, 2> numbers;
-    for (std::size_t k = 0; k < words.size(); ++k) {
-      const std::size_t at = part.find(words[k], from);
-      if (at != std::string_view::npos) numbers[k] = nextNumber(part, at + words[k].size());
-    }
-    if (numbers[0] && numbers[1] && numbers[1]->begin < numbers[0]->begin) {
-      std::swap(numbers[0], numbers[1]);
-    }
-    for (const auto& number : numbers) {
-      if (number) edits.replace(*number, saturatingAdd(number->value, 2));
+    const auto moveAfter = [&](std::size_t at, std::string_view word) {
+      if (at == std::string_view::npos) return;
+      if (const auto number = nextNumber(part, at + word.size())) {
+        edits.replace(*number, saturatingAdd(number->value, 2));
+      }
+    };
+    // In the order they stand in: a number follows its word, so that is the numbers' order.
+    const std::size_t touchAt = part.find(touch, from);
+    const std::size_t flatFootedAt = part.find(flatFooted, from);
+    if (flatFootedAt < touchAt) {
+      moveAfter(flatFootedAt, flatFooted);
+      moveAfter(touchAt, touch);
+    } else {
+      moveAfter(touchAt, touch);
+      moveAfter(flatFootedAt, flatFooted);
     }
   };
   if (open == std::string_view::npos) {
